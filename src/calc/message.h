@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace keldary {
+
+// A message for the user: shown modal, OK only, no icon.
+struct Message {
+    QString text;
+    QString title;
+
+    friend bool operator==(const Message &, const Message &) = default;
+};
+
+} // namespace keldary

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace keldary {
+
+// A typed length in the unit picked beside it (unit index of UnitNames).
+// Any unit index outside 0..5, -1 included, leaves the value as it is.
+// Both throw OverflowError when the converted value is not finite.
+double UnitConvertInches(double value, int ParamNumber);
+double UnitConvertFeet(double value, int ParamNumber);
+
+} // namespace keldary

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace keldary {
+
+// Length units in the order of every unit list; the position is the unit index.
+enum class Unit : int { Inch = 0, Foot, Yard, Millimetre, Centimetre, Metre };
+
+inline constexpr int UnitCount = 6;
+
+inline constexpr std::array<std::string_view, UnitCount> UnitNames{"in", "ft", "yd", "mm", "cm", "m"};
+
+} // namespace keldary

@@ -1,0 +1,479 @@
+#include "form1.h"
+
+#include "clickablelabel.h"
+#include "fieldlayouts.h"
+#include "framestyle.h"
+#include "linkcursor.h"
+
+#include "data/alloytable.h"
+#include "data/pipeschedules.h"
+#include "data/pipesizes.h"
+#include "data/provider.h"
+#include "data/rebartable.h"
+#include "data/teetable.h"
+#include "data/unitnames.h"
+#include "results/report.h"
+#include "results/reportprinter.h"
+#include "results/weblink.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace keldary {
+
+namespace {
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The window's text font, and the list's smaller one. Liberation Sans has the
+// metrics of the fonts the layout was drawn for, so every caption fits its place.
+QFont windowFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QFont listFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(6);
+    return font;
+}
+
+template <typename Widget>
+Widget *place(QWidget *parent, const char *name, QRect geometry)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *widget = place<QLabel>(parent, name, geometry);
+    widget->setText(caption);
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return widget;
+}
+
+QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, QRect geometry, QStyle *style)
+{
+    auto *widget = place<QGroupBox>(parent, name, geometry);
+    widget->setTitle(caption);
+    widget->setStyle(style);
+    return widget;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *widget = place<QPushButton>(parent, name, geometry);
+    widget->setText(caption);
+    widget->setAutoDefault(false);
+    widget->setDefault(false);
+    return widget;
+}
+
+QComboBox *dropDownList(QWidget *parent, const char *name, QRect geometry)
+{
+    auto *widget = place<QComboBox>(parent, name, geometry);
+    widget->setEditable(false);
+    widget->setInsertPolicy(QComboBox::NoInsert);
+    return widget;
+}
+
+void setColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+void styleFont(QWidget *widget, qreal pointSize, bool bold, bool underline)
+{
+    QFont font = windowFont();
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    widget->setFont(font);
+}
+
+} // namespace
+
+QRect Form1::fromTwips(int left, int top, int width, int height)
+{
+    constexpr double TwipsPerPixel = 15.0;
+    return QRect(qRound(left / TwipsPerPixel), qRound(top / TwipsPerPixel),
+                 qRound(width / TwipsPerPixel), qRound(height / TwipsPerPixel));
+}
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+    , m_messageSink(messageBoxSink(this))
+    , m_frameStyle(std::make_unique<FrameStyle>())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Keldary - Metals Weight Calculator"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/keldary-32.png")));
+    setFont(windowFont());
+    // The layout is fixed: the controls keep their places whatever the window's size.
+    setFixedSize(fromTwips(0, 0, 6900, 6840).size());
+
+    createControls();
+    setTabOrder();
+    Form_Load();
+}
+
+Form1::~Form1()
+{
+    // The frames use m_frameStyle, which goes before the base class deletes the children.
+    for (QGroupBox *box : {Frame1, Frame2, Frame3, Frame4})
+        delete box;
+}
+
+void Form1::setMessageSink(MessageSink sink)
+{
+    m_messageSink = std::move(sink);
+}
+
+void Form1::setReportPrinter(std::unique_ptr<ReportPrinter> printer)
+{
+    m_printer = std::move(printer);
+}
+
+void Form1::createControls()
+{
+    Frame1 = frame(this, "Frame1", QStringLiteral("Metal Type and Form"), fromTwips(120, 120, 6612, 852), m_frameStyle.get());
+    Label3 = label(Frame1, "Label3", QStringLiteral("Alloy:"), fromTwips(240, 360, 612, 252));
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    cmbAlloy = dropDownList(Frame1, "cmbAlloy", fromTwips(1200, 360, 1812, 288));
+    Label1 = label(Frame1, "Label1", QStringLiteral("Form:"), fromTwips(3480, 360, 492, 252));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    cmbShapes = dropDownList(Frame1, "cmbShapes", fromTwips(4320, 360, 1572, 288));
+
+    Frame2 = frame(this, "Frame2", QStringLiteral("Parameters"), fromTwips(120, 1080, 3492, 2892), m_frameStyle.get());
+    Label4 = label(Frame2, "Label4", QStringLiteral("Units:"), fromTwips(2520, 120, 852, 252));
+    for (int i = 0; i < ParamCount; ++i) {
+        const int top = 480 + 480 * i;
+        const QByteArray suffix = QByteArray::number(i);
+        lblParam[i] = label(Frame2, ("lblParam_" + suffix).constData(), QStringLiteral("Label2"),
+                            fromTwips(120, top, 852, i == 4 ? 372 : 492));
+        // Two-line captions such as "Size - Outer Diameter:" wrap inside the label.
+        // The replacement font runs a little wider than the one the rows were
+        // drawn for, so these captions are set 5 % narrower to keep to two lines.
+        lblParam[i]->setWordWrap(true);
+        QFont captionFont = windowFont();
+        captionFont.setStretch(95);
+        lblParam[i]->setFont(captionFont);
+        txtParam[i] = place<QLineEdit>(Frame2, ("txtParam_" + suffix).constData(), fromTwips(1080, top, 1092, 288));
+        cmbUnits[i] = dropDownList(Frame2, ("cmbUnits_" + suffix).constData(), fromTwips(2520, top, 732, 288));
+    }
+    cmbSize = dropDownList(Frame2, "cmbSize", fromTwips(1080, 480, 1452, 288));
+    cmbTeeSizes = dropDownList(Frame2, "cmbTeeSizes", fromTwips(1080, 480, 2172, 288));
+    cmbSchedule = dropDownList(Frame2, "cmbSchedule", fromTwips(1080, 960, 1452, 288));
+
+    Frame4 = frame(this, "Frame4", QStringLiteral("Addtional Parameters"), fromTwips(3840, 1080, 2892, 972), m_frameStyle.get());
+    Label6 = label(Frame4, "Label6", QStringLiteral("Number of Pieces:"), fromTwips(120, 480, 1452, 252));
+    txtNumPieces = place<QLineEdit>(Frame4, "txtNumPieces", fromTwips(1680, 480, 1092, 288));
+    txtNumPieces->setText(QStringLiteral("1"));
+
+    Frame3 = frame(this, "Frame3", QStringLiteral("Results"), fromTwips(3840, 2280, 2892, 1092), m_frameStyle.get());
+    Label5 = label(Frame3, "Label5", QStringLiteral("Calculated Weight:"), fromTwips(120, 360, 1452, 252));
+    txtResult = place<QLineEdit>(Frame3, "txtResult", fromTwips(480, 600, 1812, 288));
+    Label2 = label(Frame3, "Label2", QStringLiteral("lb"), fromTwips(2400, 600, 372, 252));
+
+    // The rebar sizes lie on the window itself, over the Parameters frame, so they
+    // are created after it to be drawn above it.
+    cmbRebarSizes = dropDownList(this, "cmbRebarSizes", fromTwips(1200, 1680, 732, 288));
+    cmbRebarSizes->raise();
+
+    cmdCalculate = button(this, "cmdCalculate", QStringLiteral("Calculate"), fromTwips(3960, 3600, 1212, 372));
+    cmdClearFields = button(this, "cmdClearFields", QStringLiteral("Clear Fields"), fromTwips(5400, 3600, 1212, 372));
+    lstResults = place<QListWidget>(this, "lstResults", fromTwips(120, 4080, 6612, 516));
+    lstResults->setFont(listFont());
+    lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstResults->setSortingEnabled(false);
+    cmdStoreResult = button(this, "cmdStoreResult", QStringLiteral("Store Result"), fromTwips(120, 4800, 1212, 372));
+    cmdDeleteResult = button(this, "cmdDeleteResult", QStringLiteral("Remove Result"), fromTwips(1560, 4800, 1332, 372));
+    cmdPrint = button(this, "cmdPrint", QStringLiteral("Print Results"), fromTwips(3120, 4800, 1212, 372));
+    cmdExit = button(this, "cmdExit", QStringLiteral("&Exit"), fromTwips(5880, 4800, 852, 372));
+
+    Label8 = label(this, "Label8", text(provider::Name), fromTwips(120, 5280, 2415, 255));
+    styleFont(Label8, 8.25, true, false);
+    Label9 = label(this, "Label9", text(provider::Address), fromTwips(120, 5520, 2415, 255));
+    Label11 = label(this, "Label11", text(provider::Phone), fromTwips(120, 5760, 2535, 255));
+    Label12 = label(this, "Label12", text(provider::Fax), fromTwips(120, 6000, 2535, 255));
+    lblCompURL = label(this, "lblCompURL", QStringLiteral("Tarnwick LTD"), fromTwips(120, 6240, 2655, 375));
+    styleFont(lblCompURL, 8.25, false, true);
+    setColor(lblCompURL, QColor(0, 0, 255));
+    lblCompURL->hide();
+    lblAuthorInfo = label(this, "lblAuthorInfo", text(provider::Copyright), fromTwips(3720, 5400, 2730, 195));
+    lblAuthorInfo->setCursor(linkCursor());
+    lblAuthorInfo2 = place<ClickableLabel>(this, "lblAuthorInfo2", fromTwips(4080, 5640, 2160, 195));
+    lblAuthorInfo2->setText(text(provider::WebHost));
+    lblAuthorInfo2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    styleFont(lblAuthorInfo2, 8.25, false, true);
+    setColor(lblAuthorInfo2, QColor(0, 0, 192));
+    Label7 = label(this, "Label7", QStringLiteral("PROOF COPY - NOT FOR DISTRIBUTION"), fromTwips(2880, 6000, 3975, 735));
+    Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    styleFont(Label7, 13.5, true, false);
+    setColor(Label7, palette().color(QPalette::Disabled, QPalette::WindowText));
+    Label7->hide();
+
+    connect(cmbShapes, &QComboBox::currentIndexChanged, this, &Form1::cmbShapes_Click);
+    connect(cmdCalculate, &QPushButton::clicked, this, &Form1::cmdCalculate_Click);
+    connect(cmdClearFields, &QPushButton::clicked, this, &Form1::cmdClearFields_Click);
+    connect(cmdStoreResult, &QPushButton::clicked, this, &Form1::cmdStoreResult_Click);
+    connect(cmdDeleteResult, &QPushButton::clicked, this, &Form1::cmdDeleteResult_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &Form1::cmdPrint_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &Form1::cmdExit_Click);
+    connect(lblAuthorInfo2, &ClickableLabel::clicked, this, &Form1::lblAuthorInfo2_Click);
+}
+
+void Form1::setTabOrder()
+{
+    // Keyboard order of the controls that take the focus; frames and labels hold
+    // places in it but are passed over, and hidden controls are skipped by Qt.
+    const QWidget *order[] = {
+        cmbAlloy, cmbShapes,
+        txtParam[0], cmbUnits[0], cmbSize, cmbRebarSizes, cmbTeeSizes,
+        txtParam[1], cmbUnits[1], cmbSchedule,
+        txtParam[2], cmbUnits[2],
+        txtParam[3], cmbUnits[3],
+        txtParam[4], cmbUnits[4],
+        txtNumPieces, txtResult,
+        cmdCalculate, cmdClearFields, cmdStoreResult, cmdDeleteResult, cmdPrint, cmdExit,
+        lstResults,
+    };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
+}
+
+void Form1::Form_Load()
+{
+    InitUnits();
+    InitAlloys();
+    InitShapes();
+    InitPipe();
+    InitRebar();
+    InitTees();
+}
+
+void Form1::InitUnits()
+{
+    for (QComboBox *units : cmbUnits) {
+        for (std::string_view name : UnitNames)
+            units->addItem(text(name));
+        units->setCurrentIndex(0);
+    }
+}
+
+void Form1::InitAlloys()
+{
+    for (const AlloyEntry &alloy : AlloyTable)
+        cmbAlloy->addItem(text(alloy.name));
+    cmbAlloy->setCurrentIndex(0);
+}
+
+void Form1::InitShapes()
+{
+    {
+        // The first entry added would select itself; the selection that lays out
+        // the fields comes after the list is complete.
+        const QSignalBlocker blocker(cmbShapes);
+        for (std::string_view name : ShapeNames)
+            cmbShapes->addItem(text(name));
+        cmbShapes->setCurrentIndex(-1);
+    }
+    // Selecting a stock form by program runs the same layout as a user's choice.
+    cmbShapes->setCurrentIndex(0);
+}
+
+void Form1::InitPipe()
+{
+    for (std::string_view schedule : PipeSchedules)
+        cmbSchedule->addItem(text(schedule));
+    for (std::string_view size : PipeSizes)
+        cmbSize->addItem(text(size));
+    cmbSize->setCurrentIndex(0);
+    cmbSchedule->setCurrentIndex(0);
+}
+
+void Form1::InitRebar()
+{
+    for (std::string_view size : RebarSizes)
+        cmbRebarSizes->addItem(text(size));
+    cmbRebarSizes->setCurrentIndex(0);
+}
+
+void Form1::InitTees()
+{
+    for (std::string_view size : TeeSizes)
+        cmbTeeSizes->addItem(text(size));
+    cmbTeeSizes->setCurrentIndex(0);
+}
+
+void Form1::cmbShapes_Click()
+{
+    ChangeFields();
+}
+
+void Form1::ChangeFields()
+{
+    const int shape = cmbShapes->currentIndex();
+    if (shape < 0 || shape >= ShapeCount)
+        return;
+    const FieldLayout &layout = FieldLayouts[static_cast<std::size_t>(shape)];
+
+    // A hidden label keeps the caption it had; only shown labels are captioned.
+    for (int i = 0; i < ParamCount; ++i) {
+        if (layout.fields[i].show & ShowLabel)
+            lblParam[i]->setText(text(layout.fields[i].caption));
+    }
+    for (int i = 0; i < ParamCount; ++i)
+        lblParam[i]->setVisible(layout.fields[i].show & ShowLabel);
+    for (int i = 0; i < ParamCount; ++i)
+        txtParam[i]->setVisible(layout.fields[i].show & ShowText);
+    for (int i = 0; i < ParamCount; ++i)
+        cmbUnits[i]->setVisible(layout.fields[i].show & ShowUnit);
+    cmbSize->setVisible(layout.size);
+    cmbSchedule->setVisible(layout.schedule);
+    cmbRebarSizes->setVisible(layout.rebar);
+    cmbTeeSizes->setVisible(layout.tee);
+}
+
+void Form1::cmdCalculate_Click()
+{
+    CalculateWeight();
+}
+
+CalcInput Form1::calcInput() const
+{
+    CalcInput input;
+    input.numPieces = txtNumPieces->text();
+    input.shape = cmbShapes->currentIndex();
+    input.alloy = cmbAlloy->currentIndex();
+    for (int i = 0; i < ParamCount; ++i) {
+        input.params[i] = txtParam[i]->text();
+        input.units[i] = cmbUnits[i]->currentIndex();
+        input.captions[i] = lblParam[i]->text();
+    }
+    input.pipeSize = cmbSize->currentIndex();
+    input.pipeSchedule = cmbSchedule->currentIndex();
+    input.rebarSize = cmbRebarSizes->currentIndex();
+    input.teeSize = cmbTeeSizes->currentIndex();
+    input.result = txtResult->text();
+    return input;
+}
+
+void Form1::CalculateWeight()
+{
+    const CalcOutcome outcome = keldary::CalculateWeight(calcInput());
+    // The message comes first; the result box is written once it is answered.
+    if (outcome.message)
+        showMessage(*outcome.message);
+    if (txtResult->text() != outcome.result)
+        txtResult->setText(outcome.result);
+}
+
+void Form1::cmdClearFields_Click()
+{
+    for (QLineEdit *param : txtParam)
+        param->clear();
+    txtNumPieces->setText(QStringLiteral("1"));
+    txtResult->clear();
+}
+
+ResultSnapshot Form1::resultSnapshot() const
+{
+    ResultSnapshot snapshot;
+    snapshot.alloy = cmbAlloy->currentIndex();
+    snapshot.shape = cmbShapes->currentIndex();
+    for (int i = 0; i < ParamCount; ++i) {
+        snapshot.captions[i] = lblParam[i]->text();
+        snapshot.params[i] = txtParam[i]->text();
+        snapshot.paramVisible[i] = !txtParam[i]->isHidden();
+        snapshot.units[i] = cmbUnits[i]->currentIndex();
+        snapshot.unitVisible[i] = !cmbUnits[i]->isHidden();
+    }
+    snapshot.pipeSize = cmbSize->currentIndex();
+    snapshot.pipeSchedule = cmbSchedule->currentIndex();
+    snapshot.rebarSize = cmbRebarSizes->currentIndex();
+    snapshot.teeSize = cmbTeeSizes->currentIndex();
+    snapshot.numPieces = txtNumPieces->text();
+    snapshot.result = txtResult->text();
+    return snapshot;
+}
+
+void Form1::cmdStoreResult_Click()
+{
+    const ResultSnapshot snapshot = resultSnapshot();
+    if (!hasStorableResult(snapshot)) {
+        showMessage({QStringLiteral("There is no calculation to be stored"), QStringLiteral("Store Failed")});
+        return;
+    }
+    lstResults->addItem(buildResultLine(snapshot));
+}
+
+void Form1::cmdDeleteResult_Click()
+{
+    const QModelIndexList selected = lstResults->selectionModel()->selectedRows();
+    if (selected.isEmpty()) {
+        showMessage({QStringLiteral("Please select a calculation to delete"), QStringLiteral("Remove Failed")});
+        return;
+    }
+    delete lstResults->takeItem(selected.first().row());
+    // The list would select the next line by itself; a second press must ask
+    // again rather than delete a line the user never picked.
+    lstResults->clearSelection();
+    lstResults->setCurrentItem(nullptr);
+}
+
+void Form1::cmdPrint_Click()
+{
+    QStringList lines;
+    for (int i = 0; i < lstResults->count(); ++i)
+        lines << lstResults->item(i)->text();
+    const ProviderBlock providerBlock{Label8->text(), Label9->text(), Label11->text(), Label12->text()};
+
+    // The printing system is first touched here, not at start-up.
+    if (!m_printer)
+        m_printer = std::make_unique<CupsReportPrinter>(font());
+    switch (m_printer->print(buildReport(lines, providerBlock))) {
+    case PrintStatus::Printed:
+        break;
+    case PrintStatus::NoPrinter:
+        showMessage({QStringLiteral("No printer is available"), QStringLiteral("Print Failed")});
+        break;
+    case PrintStatus::Refused:
+        showMessage({QStringLiteral("The report could not be printed"), QStringLiteral("Print Failed")});
+        break;
+    }
+}
+
+void Form1::cmdExit_Click()
+{
+    close();
+}
+
+void Form1::lblAuthorInfo2_Click()
+{
+    openProviderPage();
+}
+
+void Form1::showMessage(const Message &message)
+{
+    if (m_messageSink)
+        m_messageSink(message);
+}
+
+} // namespace keldary

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace keldary {
+
+// Draws a frame's caption on its top border, inside the frame's own rectangle,
+// the way the window's layout places its controls: a row 8 px below the frame's
+// top lies inside the border, not on it. Everything else is the application's
+// style, whichever the user picked.
+class FrameStyle : public QProxyStyle
+{
+public:
+    FrameStyle();
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl subControl,
+                         const QWidget *widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override;
+};
+
+} // namespace keldary

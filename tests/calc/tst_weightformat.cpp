@@ -1,0 +1,139 @@
+#include "calc/weightformat.h"
+
+#include <QTest>
+
+using namespace keldary;
+
+class TestWeightFormat : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formatWeight_data();
+    void formatWeight();
+    void doubleToText_data();
+    void doubleToText();
+    void roundsDecimalDigitsNotTheBinaryValue();
+    void weightEqualsItsText_data();
+    void weightEqualsItsText();
+};
+
+void TestWeightFormat::formatWeight_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    struct Case {
+        const char *name;
+        const char *text; // with a decimal point; a comma for de_DE
+        const char *expected;
+    };
+    const Case cases[] = {
+        {"half rounds up although the double lies below", "1.2345", "1.235"},
+        {"round bar weight", "2.6729", "2.673"},
+        {"no group separators", "1234567.8912", "1234567.891"},
+        {"padded to three decimals", "12.5", "12.500"},
+        {"whole number", "400", "400.000"},
+        {"half a thousandth rounds up", "0.0005", "0.001"},
+        {"just below half a thousandth", "0.00049", "0.000"},
+        {"negative half rounds away from zero", "-0.0005", "-0.001"},
+        {"negative rounding to zero has no sign", "-0.0004", "0.000"},
+        {"negative weight", "-2.6729", "-2.673"},
+        {"carry into the whole part", "999.9995", "1000.000"},
+        {"carry below one", "0.9995", "1.000"},
+        {"zero", "0", "0.000"},
+        {"negative zero", "-0", "0.000"},
+        {"leading point", ".376", "0.376"},
+        {"exponent", "2.6729E-02", "0.027"},
+        {"huge", "1e20", "100000000000000000000.000"},
+        {"tiny", "1e-20", "0.000"},
+        {"digits past the fifteenth are ignored", "0.12349999999999999", "0.124"},
+        {"surrounding spaces", " 12.5 ", "12.500"},
+        {"empty stays empty", "", ""},
+        {"blank is kept", "  ", "  "},
+        {"letters are kept", "abc", "abc"},
+        {"inf is kept", "inf", "inf"},
+    };
+    for (const Case &c : cases) {
+        const QString text = QString::fromLatin1(c.text);
+        const QString expected = QString::fromLatin1(c.expected);
+        QTest::addRow("en_US: %s", c.name) << "en_US" << text << expected;
+        QString german = text;
+        german.replace(u'.', u',');
+        QString germanExpected = expected;
+        germanExpected.replace(u'.', u',');
+        QTest::addRow("de_DE: %s", c.name) << "de_DE" << german << germanExpected;
+    }
+    QTest::newRow("en_US: group separators in the text") << "en_US" << "1,234,567.8912" << "1234567.891";
+    QTest::newRow("de_DE: group separators in the text") << "de_DE" << "1.234.567,8912" << "1234567,891";
+    QTest::newRow("de_DE: a point-decimal text is kept") << "de_DE" << "12.5" << "12.5";
+}
+
+void TestWeightFormat::formatWeight()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(keldary::formatWeight(text, QLocale(locale)), expected);
+}
+
+void TestWeightFormat::doubleToText_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("en_US: shortest digits") << "en_US" << 2.6729 << "2.6729";
+    QTest::newRow("en_US: fifteen significant digits") << "en_US" << 0.1 + 0.2 << "0.3";
+    QTest::newRow("en_US: no group separators") << "en_US" << 1234567.8912 << "1234567.8912";
+    QTest::newRow("en_US: whole number") << "en_US" << 400.0 << "400";
+    QTest::newRow("en_US: negative") << "en_US" << -2.6729 << "-2.6729";
+    QTest::newRow("de_DE: decimal comma") << "de_DE" << 1234567.8912 << "1234567,8912";
+}
+
+void TestWeightFormat::doubleToText()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QCOMPARE(keldary::doubleToText(value, QLocale(locale)), expected);
+}
+
+// The reason formatWeight rounds digits itself: Qt rounds the binary value.
+void TestWeightFormat::roundsDecimalDigitsNotTheBinaryValue()
+{
+    const QLocale c = QLocale::c();
+    QCOMPARE(c.toString(1.2345, 'f', 3), QStringLiteral("1.234"));
+    QCOMPARE(keldary::formatWeight(keldary::doubleToText(1.2345, c), c), QStringLiteral("1.235"));
+    QCOMPARE(keldary::formatWeight(keldary::doubleToText(1e20, c), c),
+             QStringLiteral("100000000000000000000.000"));
+}
+
+// A computed weight is formatted straight from the double; the text must be
+// the one that formatting its standard text gives.
+void TestWeightFormat::weightEqualsItsText_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("weight");
+
+    const double weights[] = {
+        0, -0.0, 1.2345, 2.6729 * 0.3462, 0.0005, 0.00049999999999999, -0.0005, -0.0004,
+        0.9995, 999.9995, 30.5318330078125, 1234567.8912, 1e15 + 0.5, 1.23456789012345e20,
+        1e20, 1e-20, 2.675, 1.0005, 5e-324, 1.797693134862314e308, -427.664,
+    };
+    for (const char *name : {"C", "en_US", "de_DE"})
+        for (const double weight : weights)
+            QTest::addRow("%s: %.17g", name, weight) << QString::fromLatin1(name) << weight;
+}
+
+void TestWeightFormat::weightEqualsItsText()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, weight);
+    const QLocale l(locale);
+    QCOMPARE(keldary::formatWeight(weight, l), keldary::formatWeight(keldary::doubleToText(weight, l), l));
+}
+
+QTEST_GUILESS_MAIN(TestWeightFormat)
+#include "tst_weightformat.moc"

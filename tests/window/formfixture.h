@@ -1,0 +1,81 @@
+#pragma once
+
+#include "results/reportprinter.h"
+#include "window/form1.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+// A calculator window for a test: messages are collected instead of shown
+// (no test can block on a modal box) and nothing reaches a real printer.
+class FakePrinter : public keldary::ReportPrinter
+{
+public:
+    keldary::PrintStatus status = keldary::PrintStatus::Printed;
+    std::vector<std::vector<keldary::ReportLine>> printed;
+
+    keldary::PrintStatus print(const std::vector<keldary::ReportLine> &lines) override
+    {
+        printed.push_back(lines);
+        return status;
+    }
+};
+
+class FormFixture
+{
+public:
+    FormFixture()
+        : form(std::make_unique<keldary::Form1>())
+    {
+        form->setMessageSink([this](const keldary::Message &message) { messages.append(message); });
+        auto fake = std::make_unique<FakePrinter>();
+        printer = fake.get();
+        form->setReportPrinter(std::move(fake));
+    }
+
+    void show()
+    {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    template <typename T>
+    T *get(const QString &name) const
+    {
+        T *widget = form->findChild<T *>(name);
+        if (!widget)
+            qFatal("no control named %s", qPrintable(name));
+        return widget;
+    }
+
+    QComboBox *combo(const QString &name) const { return get<QComboBox>(name); }
+    QLineEdit *edit(const QString &name) const { return get<QLineEdit>(name); }
+    QLabel *label(const QString &name) const { return get<QLabel>(name); }
+    QListWidget *results() const { return get<QListWidget>(QStringLiteral("lstResults")); }
+    QLineEdit *param(int i) const { return edit(QStringLiteral("txtParam_%1").arg(i)); }
+    QComboBox *unit(int i) const { return combo(QStringLiteral("cmbUnits_%1").arg(i)); }
+    QLabel *caption(int i) const { return label(QStringLiteral("lblParam_%1").arg(i)); }
+
+    void press(const char *button) const { get<QPushButton>(QLatin1String(button))->click(); }
+
+    void chooseShape(int shape) const { combo(QStringLiteral("cmbShapes"))->setCurrentIndex(shape); }
+
+    QStringList lines() const
+    {
+        QStringList out;
+        for (int i = 0; i < results()->count(); ++i)
+            out << results()->item(i)->text();
+        return out;
+    }
+
+    std::unique_ptr<keldary::Form1> form;
+    QList<keldary::Message> messages;
+    FakePrinter *printer = nullptr;
+};
