@@ -1,0 +1,51 @@
+#pragma once
+
+#include "report.h"
+
+#include <QFont>
+#include <QString>
+
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace keldary {
+
+enum class PrintStatus {
+    Printed,   // handed to the printing system
+    NoPrinter, // no printer is installed
+    Refused,   // the printer or the printing system did not take the job
+};
+
+// Where Print Results sends the report. The program prints through CUPS; the
+// tests put a fake behind this.
+class ReportPrinter
+{
+public:
+    virtual ~ReportPrinter() = default;
+    virtual PrintStatus print(const std::vector<ReportLine> &lines) = 0;
+};
+
+// Prints on the first installed printer whose default orientation is portrait,
+// else on the default printer, without a dialog.
+class CupsReportPrinter : public ReportPrinter
+{
+public:
+    explicit CupsReportPrinter(QFont baseFont);
+    PrintStatus print(const std::vector<ReportLine> &lines) override;
+
+    // The printer the last report went to (or would have gone to), as CUPS
+    // names it; empty before the first report.
+    QString currentPrinter() const;
+
+private:
+    QFont m_baseFont;
+    QString m_currentPrinter;
+};
+
+// Draws the lines one below the other, each in baseFont's family at the line's
+// size and style, starting a new page when a page is full. False when the
+// device could not be painted on.
+bool renderReport(const std::vector<ReportLine> &lines, const QFont &baseFont,
+                  QPagedPaintDevice &device);
+
+} // namespace keldary

@@ -1,0 +1,484 @@
+// Prints through a CUPS server of the test's own: a cupsd on a socket in a
+// temporary folder, with cups-pdf queues that write their PDFs there too.
+// Nothing of the machine's own CUPS setup is used or changed, except the
+// per-queue cups-pdf settings, which cups-pdf only reads from /etc/cups.
+
+#include "results/report.h"
+#include "results/reportprinter.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+#include <cups/cups.h>
+
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using keldary::CupsReportPrinter;
+using keldary::PrintStatus;
+
+Q_DECLARE_METATYPE(PrintStatus)
+
+namespace {
+
+const QString CupsPdfPpd = u"/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"_s;
+
+// IPP orientation-requested values; Unset leaves the queue without a default.
+enum Orientation { Unset = 0, Portrait = 3, Landscape = 4, ReverseLandscape = 5, ReversePortrait = 6 };
+
+QString tool(const QString &name)
+{
+    return QStandardPaths::findExecutable(name, {u"/usr/sbin"_s, u"/usr/bin"_s, u"/sbin"_s, u"/bin"_s});
+}
+
+std::vector<keldary::ReportLine> sampleReport()
+{
+    return keldary::buildReport(
+        {u"Steel (Default)  Round Bar   Diameter: 2 in Length: 10 ft  Pieces: 4  Total Weight: 427.664 lbs."_s,
+         u"Brass  Rebar   Size: 4 Length: 20 ft  Pieces: 10  Total Weight: 133.600 lbs."_s},
+        {u"Keldary"_s, u"27 Millwright Lane, Harlow Bend, OR 97999"_s, u"Phone: (555) 010-4471"_s,
+         u"Fax: (555) 010-4472"_s});
+}
+
+struct Job {
+    int id = 0;
+    ipp_jstate_t state = IPP_JSTATE_PENDING;
+};
+
+// The jobs CUPS has seen for a queue, finished ones included. CUPS keeps the
+// history of a deleted queue's jobs under its name, so tests compare counts
+// from before and after printing.
+QList<Job> jobsOf(const QString &queue)
+{
+    cups_job_t *jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toLocal8Bit().constData(), 0,
+                                   CUPS_WHICHJOBS_ALL);
+    QList<Job> result;
+    for (int i = 0; i < count; ++i)
+        result << Job{jobs[i].id, jobs[i].state};
+    cupsFreeJobs(count, jobs);
+    return result;
+}
+
+QStringList cupsDestinationNames()
+{
+    cups_dest_t *dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    QStringList names;
+    for (int i = 0; i < count; ++i) {
+        QString name = QString::fromLocal8Bit(dests[i].name);
+        if (dests[i].instance)
+            name += u'/' + QString::fromLocal8Bit(dests[i].instance);
+        names << name;
+    }
+    cupsFreeDests(count, dests);
+    return names;
+}
+
+} // namespace
+
+class TestCupsPrint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void noPrinterInstalled();
+    void printerOrderIsQtOrder();
+    void choosesPrinter_data();
+    void choosesPrinter();
+    void keepsChosenPrinter();
+    void refusedQueue_data();
+    void refusedQueue();
+    void reportComesOutOfPortraitQueue();
+
+private:
+    bool run(const QString &program, const QStringList &args);
+    bool addQueue(const QString &queue, int orientation);
+    void stopServer();
+    QString errorLogTail() const;
+    QString queueName(char letter) const;
+
+    QTemporaryDir m_root;
+    QProcess m_cupsd;
+    QString m_queueA; // first in CUPS's order
+    QString m_queueB;
+    QStringList m_cupsPdfConfs;
+    bool m_canConfigureCupsPdf = false;
+    QString m_lastError;
+};
+
+QString TestCupsPrint::queueName(char letter) const
+{
+    // The pid keeps two test runs on one machine from sharing cups-pdf settings.
+    return u"keldary_%1_%2"_s.arg(QLatin1Char(letter)).arg(QCoreApplication::applicationPid());
+}
+
+bool TestCupsPrint::run(const QString &program, const QStringList &args)
+{
+    QProcess process;
+    process.start(tool(program), args);
+    const bool ok = process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit
+                    && process.exitCode() == 0;
+    if (!ok) {
+        m_lastError = program + u' ' + args.join(u' ') + u": "_s
+                      + QString::fromLocal8Bit(process.readAllStandardError()) + errorLogTail();
+    }
+    return ok;
+}
+
+QString TestCupsPrint::errorLogTail() const
+{
+    QFile log(m_root.filePath(u"log/error_log"_s));
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray text = log.readAll();
+    return u"\n--- cupsd error_log (end) ---\n"_s + QString::fromLocal8Bit(text.right(3000));
+}
+
+void TestCupsPrint::initTestCase()
+{
+    const QString cupsd = tool(u"cupsd"_s);
+    if (cupsd.isEmpty())
+        QSKIP("NOT TESTED: cupsd is not installed, so no CUPS server can be started "
+              "(tools/packages.txt lists cups; run tools/bootstrap.sh)");
+    QVERIFY2(!tool(u"lpadmin"_s).isEmpty(), "lpadmin missing though cupsd is installed");
+    QVERIFY2(QFile::exists(CupsPdfPpd), "cups-pdf is not installed (printer-driver-cups-pdf)");
+    QVERIFY(m_root.isValid());
+
+    // cupsd runs its filters as the unprivileged lp user, which must be able
+    // to reach the spool and temp folders inside this one.
+    QFile::setPermissions(m_root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                             | QFile::ReadGroup | QFile::ExeGroup
+                                             | QFile::ReadOther | QFile::ExeOther);
+    const QDir root(m_root.path());
+    for (const char *folder : {"spool", "tmp", "cache", "state", "log", "out", "home"})
+        QVERIFY(root.mkpath(QString::fromLatin1(folder)));
+    QFile::setPermissions(root.filePath(u"tmp"_s), QFile::Permissions(0x7777));
+    QVERIFY(QFile::setPermissions(root.filePath(u"out"_s), QFile::Permissions(0x7755)));
+
+    const QString socket = root.filePath(u"cups.sock"_s);
+    {
+        QFile conf(root.filePath(u"cupsd.conf"_s));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(u"Listen %1\n"
+                   "Browsing No\n"
+                   "WebInterface No\n"
+                   "LogLevel info\n"
+                   "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                   "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n"_s
+                       .arg(socket)
+                       .toLocal8Bit());
+    }
+    {
+        QFile conf(root.filePath(u"cups-files.conf"_s));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(u"ServerRoot %1\n"
+                   "RequestRoot %1/spool\n"
+                   "TempDir %1/tmp\n"
+                   "CacheDir %1/cache\n"
+                   "StateDir %1/state\n"
+                   "ErrorLog %1/log/error_log\n"
+                   "AccessLog %1/log/access_log\n"
+                   "PageLog %1/log/page_log\n"_s.arg(root.path())
+                       .toLocal8Bit());
+    }
+
+    // Everything below, Qt's print support included, talks to this server
+    // only; HOME keeps the user's own lpoptions (default printer, instances)
+    // out of the printer list.
+    qputenv("CUPS_SERVER", socket.toLocal8Bit());
+    qputenv("HOME", root.filePath(u"home"_s).toLocal8Bit());
+
+    // -f keeps cupsd in the foreground so that it is ours to stop; the death
+    // signal takes it down with the test even if the test crashes.
+    m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
+    m_cupsd.start(cupsd, {u"-f"_s, u"-c"_s, root.filePath(u"cupsd.conf"_s), u"-s"_s,
+                          root.filePath(u"cups-files.conf"_s)});
+    if (!m_cupsd.waitForStarted(10000))
+        QSKIP(qPrintable(u"NOT TESTED: cupsd could not be started: "_s + m_cupsd.errorString()));
+
+    QDeadlineTimer deadline(15000);
+    bool up = false;
+    while (!deadline.hasExpired() && m_cupsd.state() == QProcess::Running) {
+        if (QFile::exists(socket) && run(u"lpstat"_s, {u"-r"_s})) {
+            up = true;
+            break;
+        }
+        QTest::qWait(100);
+    }
+    if (!up) {
+        const QString why = QString::fromLocal8Bit(m_cupsd.readAll()) + errorLogTail();
+        stopServer();
+        QSKIP(qPrintable(u"NOT TESTED: the private cupsd did not come up: "_s + why));
+    }
+
+    m_queueA = queueName('a');
+    m_queueB = queueName('b');
+
+    // cups-pdf takes its settings from /etc/cups/cups-pdf-<queue>.conf only;
+    // each queue writes into its own folder here.
+    m_canConfigureCupsPdf = true;
+    for (const QString &queue : {m_queueA, m_queueB}) {
+        const QString out = root.filePath(u"out/"_s + queue);
+        QVERIFY(root.mkpath(out));
+        QFile::setPermissions(out, QFile::Permissions(0x7777));
+        const QString confPath = u"/etc/cups/cups-pdf-%1.conf"_s.arg(queue);
+        QFile conf(confPath);
+        if (!conf.open(QIODevice::WriteOnly)) {
+            m_canConfigureCupsPdf = false;
+            continue;
+        }
+        m_cupsPdfConfs << confPath;
+        conf.write(u"Out %1\nAnonDirName %1\nLabel 0\n"_s.arg(out).toLocal8Bit());
+    }
+}
+
+void TestCupsPrint::init()
+{
+    // Every test starts from a server without queues.
+    for (const QString &name : cupsDestinationNames())
+        QVERIFY2(run(u"lpadmin"_s, {u"-x"_s, name.section(u'/', 0, 0)}), qPrintable(m_lastError));
+    QVERIFY(cupsDestinationNames().isEmpty());
+}
+
+void TestCupsPrint::cleanupTestCase()
+{
+    if (m_cupsd.state() == QProcess::Running) {
+        for (const QString &name : cupsDestinationNames())
+            run(u"lpadmin"_s, {u"-x"_s, name.section(u'/', 0, 0)});
+    }
+    stopServer();
+    for (const QString &conf : std::as_const(m_cupsPdfConfs))
+        QFile::remove(conf);
+    QCOMPARE(m_cupsd.state(), QProcess::NotRunning);
+}
+
+void TestCupsPrint::stopServer()
+{
+    if (m_cupsd.state() == QProcess::NotRunning)
+        return;
+    m_cupsd.terminate();
+    if (!m_cupsd.waitForFinished(10000)) {
+        m_cupsd.kill();
+        m_cupsd.waitForFinished(5000);
+    }
+}
+
+bool TestCupsPrint::addQueue(const QString &queue, int orientation)
+{
+    QStringList args{u"-p"_s, queue, u"-E"_s, u"-v"_s, u"cups-pdf:/"_s + queue, u"-P"_s, CupsPdfPpd,
+                     // pdftocairo keeps the text as text in the PostScript
+                     // cups-pdf turns back into PDF, so pdftotext can read it.
+                     u"-o"_s, u"pdftops-renderer-default=pdftocairo"_s};
+    if (orientation != Unset)
+        args << u"-o"_s << u"orientation-requested-default=%1"_s.arg(orientation);
+    return run(u"lpadmin"_s, args);
+}
+
+void TestCupsPrint::noPrinterInstalled()
+{
+    CupsReportPrinter printer(QFont(u"Liberation Sans"_s));
+    QVERIFY(QPrinterInfo::availablePrinterNames().isEmpty());
+    QCOMPARE(printer.print(sampleReport()), PrintStatus::NoPrinter);
+    QVERIFY(printer.currentPrinter().isEmpty());
+    QCOMPARE(printer.print(sampleReport()), PrintStatus::NoPrinter);
+}
+
+void TestCupsPrint::printerOrderIsQtOrder()
+{
+    // CUPS lists by name, ignoring case; the printer walk relies on Qt
+    // knowing the printers by the same names in the same order.
+    for (const QString &queue : {u"kq_Zulu"_s, u"kq_alpha"_s, u"kq_Mike"_s, u"kq_bravo"_s})
+        QVERIFY2(addQueue(queue, Landscape), qPrintable(m_lastError));
+    const QStringList expected{u"kq_alpha"_s, u"kq_bravo"_s, u"kq_Mike"_s, u"kq_Zulu"_s};
+    QCOMPARE(cupsDestinationNames(), expected);
+    QCOMPARE(QPrinterInfo::availablePrinterNames(), expected);
+}
+
+void TestCupsPrint::choosesPrinter_data()
+{
+    QTest::addColumn<int>("orientationA");
+    QTest::addColumn<int>("orientationB");
+    QTest::addColumn<char>("defaultQueue");
+    QTest::addColumn<char>("expected");
+
+    QTest::newRow("landscape default first, portrait second: the portrait one")
+        << int(Landscape) << int(Portrait) << 'a' << 'b';
+    QTest::newRow("both portrait: the first") << int(Portrait) << int(Portrait) << 'b' << 'a';
+    QTest::newRow("no orientation default counts as portrait")
+        << int(Landscape) << int(Unset) << 'a' << 'b';
+    QTest::newRow("reverse landscape is landscape, reverse portrait is portrait")
+        << int(ReverseLandscape) << int(ReversePortrait) << 'a' << 'b';
+    QTest::newRow("all landscape: the default printer, listed second")
+        << int(Landscape) << int(Landscape) << 'b' << 'b';
+    QTest::newRow("all landscape: the default printer, listed first")
+        << int(Landscape) << int(Landscape) << 'a' << 'a';
+}
+
+void TestCupsPrint::choosesPrinter()
+{
+    QFETCH(int, orientationA);
+    QFETCH(int, orientationB);
+    QFETCH(char, defaultQueue);
+    QFETCH(char, expected);
+
+    QVERIFY2(addQueue(m_queueA, orientationA), qPrintable(m_lastError));
+    QVERIFY2(addQueue(m_queueB, orientationB), qPrintable(m_lastError));
+    QVERIFY2(run(u"lpadmin"_s, {u"-d"_s, queueName(defaultQueue)}), qPrintable(m_lastError));
+
+    const QString chosen = queueName(expected);
+    const QString other = expected == 'a' ? m_queueB : m_queueA;
+    const auto chosenJobs = jobsOf(chosen).size();
+    const auto otherJobs = jobsOf(other).size();
+
+    CupsReportPrinter printer(QFont(u"Liberation Sans"_s));
+    QCOMPARE(printer.print(sampleReport()), PrintStatus::Printed);
+    QCOMPARE(printer.currentPrinter(), chosen);
+    QCOMPARE(jobsOf(chosen).size(), chosenJobs + 1);
+    QCOMPARE(jobsOf(other).size(), otherJobs);
+}
+
+void TestCupsPrint::keepsChosenPrinter()
+{
+    QVERIFY2(addQueue(m_queueA, Landscape), qPrintable(m_lastError));
+    QVERIFY2(addQueue(m_queueB, Portrait), qPrintable(m_lastError));
+    QVERIFY2(run(u"lpadmin"_s, {u"-d"_s, m_queueA}), qPrintable(m_lastError));
+
+    const auto jobsA = jobsOf(m_queueA).size();
+    const auto jobsB = jobsOf(m_queueB).size();
+
+    CupsReportPrinter printer(QFont(u"Liberation Sans"_s));
+    QCOMPARE(printer.print(sampleReport()), PrintStatus::Printed);
+    QCOMPARE(printer.currentPrinter(), m_queueB);
+
+    // Without a portrait printer the one chosen before stays current, rather
+    // than falling back to the default.
+    QVERIFY2(run(u"lpadmin"_s, {u"-p"_s, m_queueB, u"-o"_s, u"orientation-requested-default=4"_s}),
+             qPrintable(m_lastError));
+    QCOMPARE(printer.print(sampleReport()), PrintStatus::Printed);
+    QCOMPARE(printer.currentPrinter(), m_queueB);
+    QCOMPARE(jobsOf(m_queueB).size(), jobsB + 2);
+    QCOMPARE(jobsOf(m_queueA).size(), jobsA);
+
+    CupsReportPrinter fresh(QFont(u"Liberation Sans"_s));
+    QCOMPARE(fresh.print(sampleReport()), PrintStatus::Printed);
+    QCOMPARE(fresh.currentPrinter(), m_queueA);
+    QCOMPARE(jobsOf(m_queueA).size(), jobsA + 1);
+}
+
+void TestCupsPrint::refusedQueue_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("orientationB");
+    QTest::addColumn<char>("refusing");
+
+    QTest::newRow("portrait queue rejects jobs") << u"cupsreject"_s << int(Portrait) << 'b';
+    QTest::newRow("portrait queue disabled") << u"cupsdisable"_s << int(Portrait) << 'b';
+    QTest::newRow("default queue rejects jobs and none is portrait")
+        << u"cupsreject"_s << int(Landscape) << 'a';
+}
+
+void TestCupsPrint::refusedQueue()
+{
+    QFETCH(QString, command);
+    QFETCH(int, orientationB);
+    QFETCH(char, refusing);
+
+    QVERIFY2(addQueue(m_queueA, Landscape), qPrintable(m_lastError));
+    QVERIFY2(addQueue(m_queueB, orientationB), qPrintable(m_lastError));
+    QVERIFY2(run(u"lpadmin"_s, {u"-d"_s, m_queueA}), qPrintable(m_lastError));
+    QVERIFY2(run(command, {queueName(refusing)}), qPrintable(m_lastError));
+
+    const auto jobsA = jobsOf(m_queueA).size();
+    const auto jobsB = jobsOf(m_queueB).size();
+
+    CupsReportPrinter printer(QFont(u"Liberation Sans"_s));
+    QCOMPARE(printer.print(sampleReport()), PrintStatus::Refused);
+    QCOMPARE(printer.currentPrinter(), queueName(refusing));
+    QCOMPARE(jobsOf(m_queueA).size(), jobsA);
+    QCOMPARE(jobsOf(m_queueB).size(), jobsB);
+}
+
+void TestCupsPrint::reportComesOutOfPortraitQueue()
+{
+    if (!m_canConfigureCupsPdf)
+        QSKIP("NOT TESTED: the printed PDF is not checked: cups-pdf reads its settings only from "
+              "/etc/cups, which needs root");
+    QVERIFY2(!tool(u"pdftotext"_s).isEmpty(), "pdftotext (poppler-utils) is not installed");
+
+    QVERIFY2(addQueue(m_queueA, Landscape), qPrintable(m_lastError));
+    QVERIFY2(addQueue(m_queueB, Portrait), qPrintable(m_lastError));
+    QVERIFY2(run(u"lpadmin"_s, {u"-d"_s, m_queueA}), qPrintable(m_lastError));
+
+    const auto jobsA = jobsOf(m_queueA).size();
+    const auto jobsB = jobsOf(m_queueB);
+
+    const auto report = sampleReport();
+    CupsReportPrinter printer(QFont(u"Liberation Sans"_s));
+    QCOMPARE(printer.print(report), PrintStatus::Printed);
+    QCOMPARE(jobsOf(m_queueA).size(), jobsA);
+    const QList<Job> jobs = jobsOf(m_queueB);
+    QCOMPARE(jobs.size(), jobsB.size() + 1);
+    const int jobId = std::max_element(jobs.begin(), jobs.end(), [](const Job &l, const Job &r) {
+                          return l.id < r.id;
+                      })->id;
+
+    // cups-pdf names its file after the job; earlier tests' jobs may still be
+    // finishing into the same folder.
+    const QDir out(m_root.filePath(u"out/"_s + m_queueB));
+    const QStringList pattern{u"*job_%1.pdf"_s.arg(jobId)};
+    QDeadlineTimer deadline(60000);
+    ipp_jstate_t state = IPP_JSTATE_PENDING;
+    while (!deadline.hasExpired()) {
+        for (const Job &job : jobsOf(m_queueB)) {
+            if (job.id == jobId)
+                state = job.state;
+        }
+        if (state >= IPP_JSTATE_STOPPED)
+            break;
+        QTest::qWait(250);
+    }
+    QVERIFY2(state == IPP_JSTATE_COMPLETED,
+             qPrintable(u"job %1 ended in state %2, not completed%3"_s.arg(jobId).arg(int(state))
+                            .arg(errorLogTail())));
+    const QStringList files = out.entryList(pattern, QDir::Files);
+    QVERIFY2(files.size() == 1, qPrintable(u"no PDF for job %1 in %2: %3"_s.arg(jobId)
+                                               .arg(out.path(), out.entryList().join(u", "_s))));
+
+    QProcess pdftotext;
+    pdftotext.start(tool(u"pdftotext"_s), {u"-enc"_s, u"UTF-8"_s, out.filePath(files.first()), u"-"_s});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    QCOMPARE(pdftotext.exitCode(), 0);
+    QStringList printed;
+    for (const QString &line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n')) {
+        const QString text = QString(line).remove(u'\f').simplified();
+        if (!text.isEmpty())
+            printed << text;
+    }
+    // pdftotext writes a run of spaces as one.
+    QStringList expected;
+    for (const auto &line : report) {
+        if (!line.text.isEmpty())
+            expected << line.text.simplified();
+    }
+    QCOMPARE(printed, expected);
+}
+
+QTEST_MAIN(TestCupsPrint)
+#include "tst_cupsprint.moc"

@@ -1,0 +1,188 @@
+#include "results/report.h"
+#include "results/reportprinter.h"
+
+#include <QFont>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using keldary::ReportLine;
+
+using ReportLines = std::vector<ReportLine>;
+Q_DECLARE_METATYPE(ReportLines)
+
+namespace {
+
+const keldary::ProviderBlock Provider{u"Keldary"_s, u"27 Millwright Lane"_s, u"Phone: 555"_s,
+                                      u"Fax: 556"_s};
+
+QStringList resultLines(int count)
+{
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << u"Steel (Default)  Round Bar   Diameter: %1 in  Pieces: 1  Total Weight: 1.000 lbs."_s.arg(i);
+    return lines;
+}
+
+// pdftotext rebuilds spaces from glyph positions and writes a run of them as
+// one, so lines are compared with their spaces collapsed.
+QStringList printedTexts(const ReportLines &lines)
+{
+    QStringList texts;
+    for (const ReportLine &line : lines) {
+        if (!line.text.isEmpty())
+            texts << line.text.simplified();
+    }
+    return texts;
+}
+
+struct PdfText {
+    QStringList lines; // non-empty lines, in page order
+    int pages = 0;
+};
+
+// The text of a PDF as pdftotext reads it; pages end with a form feed.
+PdfText pdfText(const QString &pdf)
+{
+    QProcess process;
+    process.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    PdfText result;
+    result.pages = int(text.count(u'\f'));
+    for (const QString &line : text.split(u'\n')) {
+        const QString trimmed = QString(line).remove(u'\f').simplified();
+        if (!trimmed.isEmpty())
+            result.lines << trimmed;
+    }
+    return result;
+}
+
+} // namespace
+
+class TestReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void buildReport_data();
+    void buildReport();
+    void renderedPdf_data();
+    void renderedPdf();
+    void renderRefusesUnpaintableDevice();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestReport::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        QFAIL("pdftotext (poppler-utils) is not installed; tools/packages.txt lists it");
+}
+
+void TestReport::buildReport_data()
+{
+    QTest::addColumn<QStringList>("results");
+    QTest::addColumn<ReportLines>("expected");
+
+    const ReportLines head{
+        {QString(), 14, false, false},
+        {u"Keldary - Metal Weight Calculator"_s, 14, true, false},
+        {u"Calculations:"_s, 14, true, false},
+        {QString(), 10, false, true},
+    };
+    const ReportLines footer{
+        {QString(), 8, false, true},
+        {u"Metals Weight Calculator Utility provided by Keldary."_s, 8, false, true},
+        {QString(), 8, false, true},
+        {u"27 Millwright Lane"_s, 8, false, true},
+        {u"Phone: 555"_s, 8, false, true},
+        {u"Fax: 556"_s, 8, false, true},
+        {QString(), 8, false, true},
+    };
+
+    ReportLines empty = head;
+    empty.insert(empty.end(), footer.begin(), footer.end());
+    QTest::newRow("empty list: title, heading and footer only") << QStringList() << empty;
+
+    ReportLines three = head;
+    for (const QString &line : {u"first"_s, u"second"_s, u"third"_s}) {
+        three.push_back({line, 10, false, false});
+        three.push_back({QString(), 10, false, false});
+    }
+    three.insert(three.end(), footer.begin(), footer.end());
+    QTest::newRow("three lines in list order, each followed by an empty line")
+        << QStringList{u"first"_s, u"second"_s, u"third"_s} << three;
+
+    ReportLines asStored = head;
+    asStored.push_back({u"  padded   line  "_s, 10, false, false});
+    asStored.push_back({QString(), 10, false, false});
+    asStored.insert(asStored.end(), footer.begin(), footer.end());
+    QTest::newRow("line printed exactly as stored")
+        << QStringList{u"  padded   line  "_s} << asStored;
+}
+
+void TestReport::buildReport()
+{
+    QFETCH(QStringList, results);
+    QFETCH(ReportLines, expected);
+
+    const ReportLines actual = keldary::buildReport(results, Provider);
+    QCOMPARE(actual.size(), expected.size());
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        const QByteArray where = "line " + QByteArray::number(qulonglong(i + 1));
+        QVERIFY2(actual[i].text == expected[i].text, where + ": " + actual[i].text.toUtf8());
+        QVERIFY2(actual[i].pointSize == expected[i].pointSize, where);
+        QVERIFY2(actual[i].bold == expected[i].bold, where);
+        QVERIFY2(actual[i].italic == expected[i].italic, where);
+    }
+}
+
+void TestReport::renderedPdf_data()
+{
+    QTest::addColumn<int>("resultCount");
+    QTest::addColumn<int>("pages");
+
+    QTest::newRow("no results fits one page") << 0 << 1;
+    QTest::newRow("three results fit one page") << 3 << 1;
+    QTest::newRow("forty results, eighty lines, run onto a second page") << 40 << 2;
+}
+
+void TestReport::renderedPdf()
+{
+    QFETCH(int, resultCount);
+    QFETCH(int, pages);
+
+    const ReportLines lines = keldary::buildReport(resultLines(resultCount), Provider);
+    const QString pdf = m_dir.filePath(u"report-%1.pdf"_s.arg(resultCount));
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    QVERIFY(keldary::renderReport(lines, QFont(u"Liberation Sans"_s, 8), printer));
+
+    // Every line, once and in order: the title and footer are not repeated on
+    // the second page, and nothing (page numbers, dates) is added.
+    const PdfText text = pdfText(pdf);
+    QCOMPARE(text.lines, printedTexts(lines));
+    QCOMPARE(text.pages, pages);
+}
+
+void TestReport::renderRefusesUnpaintableDevice()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_dir.filePath(u"no/such/folder/report.pdf"_s));
+    QVERIFY(!keldary::renderReport(keldary::buildReport({}, Provider), QFont(), printer));
+}
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
