@@ -27,7 +27,7 @@ QStringView spaceTrimmed(const QString &text)
 // QLocale.
 std::optional<double> plainDecimal(QStringView text, const QLocale &locale)
 {
-    std::array<char, 64> ascii{};
+    std::array<char, 64> ascii; // filled up to text.size() below
     if (text.size() > static_cast<qsizetype>(ascii.size()))
         return std::nullopt;
     const QString point = locale.decimalPoint();

@@ -162,6 +162,10 @@ void TestWeightCalculation::weights_data()
     QTest::newRow("round bar -1 piece") << C << input(Shape::RoundBar, {{"1", In}, {"1", Ft}}, "-1") << "-2.673";
     QTest::newRow("round bar 25.4 mm x 304.8 mm") << C << input(Shape::RoundBar, {{"25.4", Mm}, {"304.8", Mm}}) << "2.673";
     QTest::newRow("round bar 1 yd x 1 in") << C << input(Shape::RoundBar, {{"1", Yd}, {"1", In}}) << "288.673";
+    QTest::newRow("round bar 1 in x 12 in") << C << input(Shape::RoundBar, {{"1", In}, {"12", In}}) << "2.673";
+    QTest::newRow("round bar 2.54 cm x 30.48 cm") << C << input(Shape::RoundBar, {{"2.54", Cm}, {"30.48", Cm}}) << "2.673";
+    QTest::newRow("round bar 1 in x 0.3048 m") << C << input(Shape::RoundBar, {{"1", In}, {"0.3048", M}}) << "2.673";
+    QTest::newRow("round bar 1 in x -1 ft") << C << input(Shape::RoundBar, {{"1", In}, {"-1", Ft}}) << "-2.673";
     QTest::newRow("round bar with no units selected") << C << input(Shape::RoundBar, {{"1", NoUnit}, {"1", 6}}) << "2.673";
     QTest::newRow("round bar with spaces around the texts") << C << input(Shape::RoundBar, {{" 1 ", In}, {"1  ", Ft}}, " 1 ") << "2.673";
 
@@ -180,6 +184,9 @@ void TestWeightCalculation::weights_data()
     QTest::newRow("angles 3 x 2 x 0.25 in x 10 ft") << C << input(Shape::Angles, {{"3", In}, {"2", In}, {"0.25", In}, {"10", Ft}}) << "41.325";
     QTest::newRow("angles 3 x 2 x 0.25 in x 120 in") << C << input(Shape::Angles, {{"3", In}, {"2", In}, {"0.25", In}, {"120", In}}) << "41.325";
     QTest::newRow("angles with a leg in feet") << C << input(Shape::Angles, {{"0.25", Ft}, {"2", In}, {"0.25", In}, {"10", Ft}}) << "41.325";
+
+    QTest::newRow("plate of zero thickness") << C << input(Shape::Plate, {{"0", In}, {"12", In}, {"10", Ft}}) << "0.000";
+    QTest::newRow("angles thicker than its legs") << C << input(Shape::Angles, {{"1", In}, {"1", In}, {"3", In}, {"12", In}}) << "-10.440";
 
     // Tubes.
     QTest::newRow("round tube 2 x 0.25 in x 10 ft") << C << input(Shape::RoundTube, {{"2", In}, {"0.25", In}, {"10", Ft}}) << "46.725";

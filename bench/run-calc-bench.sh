@@ -1,0 +1,15 @@
+#!/bin/sh
+# Builds the calculation benchmark in a release tree of its own and prints
+# its figures. Extra arguments go to the benchmark, e.g.
+#   bench/run-calc-bench.sh --benchmark_filter=CalculateWeight
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build/bench"
+
+cmake -S "$root" -B "$build" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DKELDARY_BUILD_BENCH=ON \
+    -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" --target bench_calc
+"$build/bench/bench_calc" --benchmark_min_time=0.5 "$@"
