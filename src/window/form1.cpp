@@ -91,6 +91,15 @@ QComboBox *dropDownList(QWidget *parent, const char *name, QRect geometry)
     return widget;
 }
 
+// What a screen reader calls the control beside a label: its caption without the colon.
+QString spokenName(const QLabel *caption)
+{
+    QString name = caption->text();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    return name;
+}
+
 void setColor(QWidget *widget, const QColor &color)
 {
     QPalette palette = widget->palette();
@@ -229,6 +238,14 @@ void Form1::createControls()
     setColor(Label7, palette().color(QPalette::Disabled, QPalette::WindowText));
     Label7->hide();
 
+    Label3->setBuddy(cmbAlloy);
+    Label1->setBuddy(cmbShapes);
+    Label6->setBuddy(txtNumPieces);
+    Label5->setBuddy(txtResult);
+    txtNumPieces->setAccessibleName(spokenName(Label6));
+    txtResult->setAccessibleName(spokenName(Label5));
+    lstResults->setAccessibleName(QStringLiteral("Stored results"));
+
     connect(cmbShapes, &QComboBox::currentIndexChanged, this, &Form1::cmbShapes_Click);
     connect(cmdCalculate, &QPushButton::clicked, this, &Form1::cmdCalculate_Click);
     connect(cmdClearFields, &QPushButton::clicked, this, &Form1::cmdClearFields_Click);
@@ -335,10 +352,28 @@ void Form1::ChangeFields()
     const FieldLayout &layout = FieldLayouts[static_cast<std::size_t>(shape)];
 
     // A hidden label keeps the caption it had; only shown labels are captioned.
+    // A screen reader announces the controls of a row by the row's caption: text
+    // boxes by their name, lists through the label that names them.
     for (int i = 0; i < ParamCount; ++i) {
-        if (layout.fields[i].show & ShowLabel)
+        if (layout.fields[i].show & ShowLabel) {
             lblParam[i]->setText(text(layout.fields[i].caption));
+            lblParam[i]->setBuddy(txtParam[i]);
+            txtParam[i]->setAccessibleName(spokenName(lblParam[i]));
+            cmbUnits[i]->setAccessibleName(spokenName(lblParam[i]) + QStringLiteral(" unit"));
+        }
     }
+    const auto nameList = [](QLabel *caption, QComboBox *list) {
+        caption->setBuddy(list);
+        list->setAccessibleName(spokenName(caption));
+    };
+    if (layout.size)
+        nameList(lblParam[0], cmbSize);
+    if (layout.schedule)
+        nameList(lblParam[1], cmbSchedule);
+    if (layout.rebar)
+        nameList(lblParam[0], cmbRebarSizes);
+    if (layout.tee)
+        nameList(lblParam[0], cmbTeeSizes);
     for (int i = 0; i < ParamCount; ++i)
         lblParam[i]->setVisible(layout.fields[i].show & ShowLabel);
     for (int i = 0; i < ParamCount; ++i)
