@@ -53,6 +53,7 @@ private slots:
     void hiddenFieldsKeepTheirTextsAfterAMessage_data();
     void hiddenFieldsKeepTheirTextsAfterAMessage();
     void decimalCommaLocale();
+    void followsTheUsersLocale();
     void clearFieldsWithPipeLayout();
 };
 
@@ -293,6 +294,18 @@ void TestCalculate::decimalCommaLocale()
     f.press("cmdCalculate");
     QCOMPARE(f.messages.size(), 1);
     QCOMPARE(f.edit("txtResult")->text(), QString("1392,135"));
+}
+
+void TestCalculate::followsTheUsersLocale()
+{
+    // The locale of the session (LANG / LC_ALL), whatever CTest runs us under.
+    QLocale::setDefault(QLocale::system());
+    const QString point = QLocale::system().decimalPoint();
+    FormFixture f;
+    enter(f, Entry{10, 0, {"2" + point + "5", "10"}, {In, Ft}, "1"});
+    f.press("cmdCalculate");
+    QVERIFY(f.messages.isEmpty());
+    QCOMPARE(f.edit("txtResult")->text(), "167" + point + "056");
 }
 
 void TestCalculate::clearFieldsWithPipeLayout()
