@@ -1,9 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite headless.
+# Installs what is missing, builds, and runs the whole test suite headless:
+# the tests as built for use, the fuzzer for a bounded time, and the tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$root/tools/bootstrap.sh"
-"$root/tools/build.sh" default
 cd "$root"
 export QT_QPA_PLATFORM=offscreen
+
+"$root/tools/bootstrap.sh"
+
+echo "== build and test"
+"$root/tools/build.sh" default
 ctest --preset default
+
+if [[ -x "$root/tools/fuzz.sh" ]]; then
+    echo "== fuzz"
+    bash "$root/tools/fuzz.sh" "${FUZZ_SECONDS:-60}"
+fi
+
+echo "== build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+"$root/tools/build.sh" asan
+ctest --preset asan
