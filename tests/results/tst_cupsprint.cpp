@@ -47,7 +47,7 @@ std::vector<keldary::ReportLine> sampleReport()
     return keldary::buildReport(
         {u"Steel (Default)  Round Bar   Diameter: 2 in Length: 10 ft  Pieces: 4  Total Weight: 427.664 lbs."_s,
          u"Brass  Rebar   Size: 4 Length: 20 ft  Pieces: 10  Total Weight: 133.600 lbs."_s},
-        {u"Keldary"_s, u"27 Millwright Lane, Harlow Bend, OR 97999"_s, u"Phone: (555) 010-4471"_s,
+        {u"Keldary"_s, u"PO Box 418, Harlow, OR 97999"_s, u"Phone: (555) 010-4471"_s,
          u"Fax: (555) 010-4472"_s});
 }
 
@@ -105,6 +105,7 @@ private slots:
     void refusedQueue_data();
     void refusedQueue();
     void reportComesOutOfPortraitQueue();
+    void stoppedServer();
 
 private:
     bool run(const QString &program, const QStringList &args);
@@ -480,5 +481,19 @@ void TestCupsPrint::reportComesOutOfPortraitQueue()
     QCOMPARE(printed, expected);
 }
 
+void TestCupsPrint::stoppedServer()
+{
+    // The print service has gone away since the queues were set up: the
+    // report is not printed, and the answer comes at once rather than hanging.
+    QVERIFY2(addQueue(queueName('a'), Portrait), qPrintable(m_lastError));
+    CupsReportPrinter printer(QFont(u"Liberation Sans"_s));
+    stopServer();
+    QDeadlineTimer deadline(20000);
+    const PrintStatus status = printer.print(sampleReport());
+    QVERIFY(status == PrintStatus::NoPrinter || status == PrintStatus::Refused);
+    QVERIFY(!deadline.hasExpired());
+}
+
 QTEST_MAIN(TestCupsPrint)
 #include "tst_cupsprint.moc"
+

@@ -1,6 +1,9 @@
 #include "formfixture.h"
 
 #include <QDesktopServices>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QUrl>
 
 using namespace keldary;
@@ -35,6 +38,7 @@ private slots:
     void printFailures_data();
     void printFailures();
     void webLinkOpensTheProviderPage();
+    void webLinkWithoutBrowser();
     void exitClosesTheWindow();
 };
 
@@ -237,6 +241,27 @@ void TestResultList::webLinkOpensTheProviderPage()
     QCOMPARE(f.lines().size(), 1);
     QVERIFY(f.messages.isEmpty());
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+}
+
+void TestResultList::webLinkWithoutBrowser()
+{
+    // No program on the path can open a page: the click does nothing visible.
+    QTemporaryDir empty;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(empty.path()));
+    qunsetenv("BROWSER");
+    const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+
+    FormFixture f;
+    f.show();
+    f.edit("txtResult")->setText("9.000");
+    f.press("cmdStoreResult");
+    QTest::mouseClick(f.label("lblAuthorInfo2"), Qt::LeftButton);
+    QTest::mouseClick(f.label("lblAuthorInfo2"), Qt::LeftButton);
+    QVERIFY(f.form->isVisible());
+    QCOMPARE(f.edit("txtResult")->text(), QString("9.000"));
+    QCOMPARE(f.lines().size(), 1);
+    QVERIFY(f.messages.isEmpty());
 }
 
 void TestResultList::exitClosesTheWindow()
