@@ -83,6 +83,7 @@ void TestCalculate::weights_data()
         << Entry{0, 0, {"7.62", "5.08", "0.635", "3.048"}, {Cm, Cm, Cm, M}} << "41.325";
     QTest::newRow("plate in yards") << Entry{7, 0, {"0.5", "12", "1"}, {In, In, Yd}} << "61.258";
     QTest::newRow("zero dimension") << Entry{10, 0, {"0", "1"}, {In, Ft}} << "0.000";
+    QTest::newRow("tiny negative weight shows no minus") << Entry{10, 0, {"1", "1"}, {In, Ft}, "-0.0001"} << "0.000";
     QTest::newRow("negative dimension") << Entry{7, 0, {"-0.5", "12", "10"}, {In, In, Ft}} << "-204.192";
     QTest::newRow("dimensions with spaces") << Entry{10, 0, {" 1 ", "  1"}, {In, Ft}} << "2.673";
     QTest::newRow("tungsten round bar") << Entry{10, 24, {"1", "1"}, {In, Ft}} << "6.423";
