@@ -22,10 +22,10 @@ constexpr int Decimals = 3;
 // The value times 1000, rounded as described above, as plain decimal digits.
 std::string thousandthsDigits(double magnitude)
 {
-    std::array<char, 40> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                       std::chars_format::scientific, SignificantDigits - 1);
-    const std::string_view scientific(buffer.data(), written.ptr);
+    // The same conversion as the standard text, so that a tie in the 16th digit
+    // rounds the way that text rounds it (up), not to even.
+    const std::string text = QLocale::c().toString(magnitude, 'e', SignificantDigits - 1).toStdString();
+    const std::string_view scientific(text);
 
     // "d.dddddddddddddde±x"
     const auto e = scientific.find('e');

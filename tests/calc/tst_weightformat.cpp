@@ -121,6 +121,8 @@ void TestWeightFormat::weightEqualsItsText_data()
         0, -0.0, 1.2345, 2.6729 * 0.3462, 0.0005, 0.00049999999999999, -0.0005, -0.0004,
         0.9995, 999.9995, 30.5318330078125, 1234567.8912, 1e15 + 0.5, 1.23456789012345e20,
         1e20, 1e-20, 2.675, 1.0005, 5e-324, 1.797693134862314e308, -427.664,
+        // Ties in the 16th significant digit round up, as the standard text does.
+        4310083962464.625, 1000000000000.125, 5057753487782145, 123456789012344.5,
     };
     for (const char *name : {"C", "en_US", "de_DE"})
         for (const double weight : weights)
