@@ -1,6 +1,7 @@
 #include "reportprinter.h"
 
 #include <QFontMetricsF>
+#include <QLibrary>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
@@ -17,14 +18,49 @@ namespace keldary {
 
 namespace {
 
+// The few CUPS calls the printer choice needs, looked up when the first report
+// is printed. Linked at build time, libcups would bring its TLS, Kerberos and
+// service-discovery libraries into every start of the program; Qt's print
+// support loads the same library at printing time anyway.
+struct CupsApi {
+    decltype(&::cupsGetDests2) getDests2 = nullptr;
+    decltype(&::cupsFreeDests) freeDests = nullptr;
+    decltype(&::cupsGetOption) getOption = nullptr;
+
+    bool loaded() const { return getDests2 && freeDests && getOption; }
+};
+
+const CupsApi &cups()
+{
+    static const CupsApi api = [] {
+        CupsApi found;
+        QLibrary library(u"cups"_s, 2);
+        if (library.load()) {
+            found.getDests2 = reinterpret_cast<decltype(found.getDests2)>(library.resolve("cupsGetDests2"));
+            found.freeDests = reinterpret_cast<decltype(found.freeDests)>(library.resolve("cupsFreeDests"));
+            found.getOption = reinterpret_cast<decltype(found.getOption)>(library.resolve("cupsGetOption"));
+        }
+        return found;
+    }();
+    return api;
+}
+
 // The destinations of the CUPS server, in the order in which CUPS lists them
 // (the same order QPrinterInfo::availablePrinters() gives, since Qt asks the
 // same library).
 class CupsDestinations
 {
 public:
-    CupsDestinations() { m_count = cupsGetDests2(CUPS_HTTP_DEFAULT, &m_dests); }
-    ~CupsDestinations() { cupsFreeDests(m_count, m_dests); }
+    CupsDestinations()
+    {
+        if (cups().loaded())
+            m_count = cups().getDests2(CUPS_HTTP_DEFAULT, &m_dests);
+    }
+    ~CupsDestinations()
+    {
+        if (m_dests)
+            cups().freeDests(m_count, m_dests);
+    }
     CupsDestinations(const CupsDestinations &) = delete;
     CupsDestinations &operator=(const CupsDestinations &) = delete;
 
@@ -48,7 +84,7 @@ QString printerName(const cups_dest_t &dest)
 
 const char *option(const cups_dest_t &dest, const char *name)
 {
-    return cupsGetOption(name, dest.num_options, dest.options);
+    return cups().getOption(name, dest.num_options, dest.options);
 }
 
 // A queue's default orientation is its orientation-requested default

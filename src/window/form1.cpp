@@ -23,6 +23,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace keldary {
 
@@ -141,7 +142,9 @@ Form1::Form1(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Keldary - Metals Weight Calculator"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/keldary-32.png")));
+    // Reading the icon makes Qt load its image-format plugins; the window is
+    // shown first and takes its icon a moment later.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(QStringLiteral(":/icons/keldary-32.png"))); });
     setFont(windowFont());
     // The layout is fixed: the controls keep their places whatever the window's size.
     setFixedSize(fromTwips(0, 0, 6900, 6840).size());

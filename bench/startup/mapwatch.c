@@ -1,0 +1,144 @@
+/* Starts a program on $DISPLAY and waits until its first top-level window is
+ * mapped and viewable, then kills it and reaps it.
+ *
+ *   mapwatch [-n WM_NAME] [-t SECONDS] -- PROGRAM [ARGS...]
+ *
+ * Prints one line: "<milliseconds from fork to viewable> <peak RSS in KiB>".
+ * The peak RSS is the child's ru_maxrss from wait4(), i.e. the high-water mark
+ * up to the moment it was killed, which is the same cut-off for every program.
+ *
+ * The root window is watched before the program is started, so a map that
+ * happens quickly cannot be missed. Without a window manager a top-level
+ * window stays a direct child of the root, so SubstructureNotify on the root
+ * sees its MapNotify. Override-redirect windows (menus, tooltips) are ignored.
+ */
+#define _GNU_SOURCE
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <errno.h>
+#include <poll.h>
+#include <signal.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+static double nowMs(void)
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+static int nameMatches(Display *display, Window window, const char *wanted)
+{
+    if (!wanted)
+        return 1;
+    char *name = NULL;
+    int match = XFetchName(display, window, &name) && name && strcmp(name, wanted) == 0;
+    if (name)
+        XFree(name);
+    return match;
+}
+
+static int isViewableTopLevel(Display *display, Window window, const char *wanted)
+{
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes))
+        return 0; /* already gone again */
+    return attributes.map_state == IsViewable && !attributes.override_redirect
+        && nameMatches(display, window, wanted);
+}
+
+static void usage(void)
+{
+    fputs("usage: mapwatch [-n WM_NAME] [-t SECONDS] -- PROGRAM [ARGS...]\n", stderr);
+    exit(2);
+}
+
+int main(int argc, char **argv)
+{
+    const char *wantedName = NULL;
+    double timeoutMs = 30000;
+    int opt;
+    while ((opt = getopt(argc, argv, "+n:t:")) != -1) {
+        switch (opt) {
+        case 'n': wantedName = optarg; break;
+        case 't': timeoutMs = atof(optarg) * 1000; break;
+        default: usage();
+        }
+    }
+    if (optind >= argc)
+        usage();
+
+    Display *display = XOpenDisplay(NULL);
+    if (!display) {
+        fputs("mapwatch: cannot open display\n", stderr);
+        return 2;
+    }
+    Window root = DefaultRootWindow(display);
+    XSelectInput(display, root, SubstructureNotifyMask);
+    XSync(display, False);
+
+    double started = nowMs();
+    pid_t child = fork();
+    if (child < 0) {
+        perror("mapwatch: fork");
+        return 2;
+    }
+    if (child == 0) {
+        close(ConnectionNumber(display));
+        execvp(argv[optind], argv + optind);
+        fprintf(stderr, "mapwatch: cannot run %s: %s\n", argv[optind], strerror(errno));
+        _exit(127);
+    }
+
+    double mappedAt = -1;
+    int childGone = 0;
+    int status = 0;
+    struct rusage usage;
+    memset(&usage, 0, sizeof usage);
+    struct pollfd pfd = { ConnectionNumber(display), POLLIN, 0 };
+    while (mappedAt < 0) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MapNotify && event.xmap.event == root
+                && isViewableTopLevel(display, event.xmap.window, wantedName)) {
+                mappedAt = nowMs();
+                break;
+            }
+        }
+        if (mappedAt >= 0)
+            break;
+        if (wait4(child, &status, WNOHANG, &usage) == child) {
+            childGone = 1;
+            break;
+        }
+        double left = started + timeoutMs - nowMs();
+        if (left <= 0)
+            break;
+        poll(&pfd, 1, left < 50 ? (int)left + 1 : 50);
+    }
+
+    if (!childGone) {
+        kill(child, SIGKILL);
+        wait4(child, &status, 0, &usage);
+    }
+    XCloseDisplay(display);
+
+    if (mappedAt < 0) {
+        if (childGone)
+            fprintf(stderr, "mapwatch: %s ended before mapping a window (status %d)\n",
+                    argv[optind], status);
+        else
+            fprintf(stderr, "mapwatch: no window mapped within %.0f s\n", timeoutMs / 1000);
+        return 1;
+    }
+    printf("%.3f %ld\n", mappedAt - started, usage.ru_maxrss);
+    return 0;
+}
