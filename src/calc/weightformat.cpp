@@ -22,9 +22,21 @@ constexpr int Decimals = 3;
 // The value times 1000, rounded as described above, as plain decimal digits.
 std::string thousandthsDigits(double magnitude)
 {
-    // The same conversion as the standard text, so that a tie in the 16th digit
-    // rounds the way that text rounds it (up), not to even.
-    const std::string text = QLocale::c().toString(magnitude, 'e', SignificantDigits - 1).toStdString();
+    // std::to_chars and the standard text (QLocale) both round correctly to 15
+    // digits, but a tie in the 16th digit goes to even in the one and up in the
+    // other. Only a value whose 16th digit is a 5 can be such a tie; those take
+    // the standard text's own conversion, every other value the fast one.
+    std::array<char, 40> buffer{};
+    auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                 std::chars_format::scientific, SignificantDigits);
+    std::string text;
+    if (std::string_view(buffer.data(), written.ptr).substr(SignificantDigits + 1, 1) == "5") {
+        text = QLocale::c().toString(magnitude, 'e', SignificantDigits - 1).toStdString();
+    } else {
+        written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                std::chars_format::scientific, SignificantDigits - 1);
+        text.assign(buffer.data(), written.ptr);
+    }
     const std::string_view scientific(text);
 
     // "d.dddddddddddddde±x"
