@@ -8,6 +8,7 @@
 #include "data/rebartable.h"
 #include "data/shapenames.h"
 #include "data/teetable.h"
+#include "data/text.h"
 #include "data/unitnames.h"
 
 #include <string_view>
@@ -18,16 +19,11 @@ namespace keldary {
 
 namespace {
 
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
 QString alloyName(int alloy)
 {
     if (alloy < 0 || alloy >= AlloyCount)
         return {};
-    return text(AlloyTable[static_cast<std::size_t>(alloy)].name);
+    return toQString(AlloyTable[static_cast<std::size_t>(alloy)].name);
 }
 
 // One dimension as the line shows it. A text that is no number is replaced by
@@ -38,7 +34,7 @@ QString fieldItem(const ResultSnapshot &snapshot, int field, bool withUnit, cons
     const auto i = static_cast<std::size_t>(field);
     const QString &caption = snapshot.captions[i];
     const QString &typed = snapshot.params[i];
-    const QString unit = withUnit ? text(entryAt(UnitNames, snapshot.units[i])) : QString();
+    const QString unit = withUnit ? toQString(entryAt(UnitNames, snapshot.units[i])) : QString();
 
     QString item = isNumericText(typed, locale) ? u" "_s + caption + u" "_s + typed + u" "_s
                                                 : u"  "_s + caption + u" 0.0 "_s;
@@ -54,7 +50,7 @@ bool hasStorableResult(const ResultSnapshot &snapshot, const QLocale &locale)
 
 QString buildResultLine(const ResultSnapshot &snapshot, const QLocale &locale)
 {
-    QString line = alloyName(snapshot.alloy) + u"  "_s + text(entryAt(ShapeNames, snapshot.shape))
+    QString line = alloyName(snapshot.alloy) + u"  "_s + toQString(entryAt(ShapeNames, snapshot.shape))
                    + u"  "_s;
 
     // The size-list shapes write their picked size in place of field 0 (and
@@ -62,16 +58,16 @@ QString buildResultLine(const ResultSnapshot &snapshot, const QLocale &locale)
     // fields are visible.
     switch (static_cast<Shape>(snapshot.shape)) {
     case Shape::Pipe:
-        line += u"  Schedule: "_s + text(entryAt(PipeSchedules, snapshot.pipeSchedule))
-                + u" Size: "_s + text(entryAt(PipeSizes, snapshot.pipeSize))
+        line += u"  Schedule: "_s + toQString(entryAt(PipeSchedules, snapshot.pipeSchedule))
+                + u" Size: "_s + toQString(entryAt(PipeSizes, snapshot.pipeSize))
                 + fieldItem(snapshot, 2, true, locale);
         break;
     case Shape::Tees:
-        line += u" "_s + snapshot.captions[0] + u" "_s + text(entryAt(TeeSizes, snapshot.teeSize))
+        line += u" "_s + snapshot.captions[0] + u" "_s + toQString(entryAt(TeeSizes, snapshot.teeSize))
                 + fieldItem(snapshot, 1, true, locale);
         break;
     case Shape::Rebar:
-        line += u" "_s + snapshot.captions[0] + u" "_s + text(entryAt(RebarSizes, snapshot.rebarSize))
+        line += u" "_s + snapshot.captions[0] + u" "_s + toQString(entryAt(RebarSizes, snapshot.rebarSize))
                 + fieldItem(snapshot, 1, true, locale);
         break;
     default:

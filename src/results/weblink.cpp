@@ -1,6 +1,7 @@
 #include "weblink.h"
 
 #include "data/provider.h"
+#include "data/text.h"
 
 #include <QDesktopServices>
 #include <QString>
@@ -10,9 +11,7 @@ namespace keldary {
 QUrl providerUrl()
 {
     // The label shows the bare host; the browser needs a scheme.
-    return QUrl(QStringLiteral("http://")
-                + QString::fromUtf8(provider::WebHost.data(),
-                                    static_cast<qsizetype>(provider::WebHost.size())));
+    return QUrl(QStringLiteral("http://") + toQString(provider::WebHost));
 }
 
 bool openProviderPage()

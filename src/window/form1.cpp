@@ -11,6 +11,7 @@
 #include "data/provider.h"
 #include "data/rebartable.h"
 #include "data/teetable.h"
+#include "data/text.h"
 #include "data/unitnames.h"
 #include "results/report.h"
 #include "results/reportprinter.h"
@@ -28,11 +29,6 @@
 namespace keldary {
 
 namespace {
-
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The window's text font, and the list's smaller one. The layout was drawn for
 // a narrow screen font; Liberation Sans runs about 5 % wider, so the window sets
@@ -223,19 +219,19 @@ void Form1::createControls()
     cmdPrint = button(this, "cmdPrint", QStringLiteral("Print Results"), fromTwips(3120, 4800, 1212, 372));
     cmdExit = button(this, "cmdExit", QStringLiteral("&Exit"), fromTwips(5880, 4800, 852, 372));
 
-    Label8 = label(this, "Label8", text(provider::Name), fromTwips(120, 5280, 2415, 255));
+    Label8 = label(this, "Label8", toQString(provider::Name), fromTwips(120, 5280, 2415, 255));
     styleFont(Label8, 8.25, true, false);
-    Label9 = label(this, "Label9", text(provider::Address), fromTwips(120, 5520, 2415, 255));
-    Label11 = label(this, "Label11", text(provider::Phone), fromTwips(120, 5760, 2535, 255));
-    Label12 = label(this, "Label12", text(provider::Fax), fromTwips(120, 6000, 2535, 255));
+    Label9 = label(this, "Label9", toQString(provider::Address), fromTwips(120, 5520, 2415, 255));
+    Label11 = label(this, "Label11", toQString(provider::Phone), fromTwips(120, 5760, 2535, 255));
+    Label12 = label(this, "Label12", toQString(provider::Fax), fromTwips(120, 6000, 2535, 255));
     lblCompURL = label(this, "lblCompURL", QStringLiteral("Tarnwick LTD"), fromTwips(120, 6240, 2655, 375));
     styleFont(lblCompURL, 8.25, false, true);
     setColor(lblCompURL, QColor(0, 0, 255));
     lblCompURL->hide();
-    lblAuthorInfo = label(this, "lblAuthorInfo", text(provider::Copyright), fromTwips(3720, 5400, 2730, 195));
+    lblAuthorInfo = label(this, "lblAuthorInfo", toQString(provider::Copyright), fromTwips(3720, 5400, 2730, 195));
     lblAuthorInfo->setCursor(linkCursor());
     lblAuthorInfo2 = place<ClickableLabel>(this, "lblAuthorInfo2", fromTwips(4080, 5640, 2160, 195));
-    lblAuthorInfo2->setText(text(provider::WebHost));
+    lblAuthorInfo2->setText(toQString(provider::WebHost));
     lblAuthorInfo2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     styleFont(lblAuthorInfo2, 8.25, false, true);
     setColor(lblAuthorInfo2, QColor(0, 0, 192));
@@ -296,7 +292,7 @@ void Form1::InitUnits()
 {
     for (QComboBox *units : cmbUnits) {
         for (std::string_view name : UnitNames)
-            units->addItem(text(name));
+            units->addItem(toQString(name));
         units->setCurrentIndex(0);
     }
 }
@@ -304,7 +300,7 @@ void Form1::InitUnits()
 void Form1::InitAlloys()
 {
     for (const AlloyEntry &alloy : AlloyTable)
-        cmbAlloy->addItem(text(alloy.name));
+        cmbAlloy->addItem(toQString(alloy.name));
     cmbAlloy->setCurrentIndex(0);
 }
 
@@ -315,7 +311,7 @@ void Form1::InitShapes()
         // the fields comes after the list is complete.
         const QSignalBlocker blocker(cmbShapes);
         for (std::string_view name : ShapeNames)
-            cmbShapes->addItem(text(name));
+            cmbShapes->addItem(toQString(name));
         cmbShapes->setCurrentIndex(-1);
     }
     // Selecting a stock form by program runs the same layout as a user's choice.
@@ -325,9 +321,9 @@ void Form1::InitShapes()
 void Form1::InitPipe()
 {
     for (std::string_view schedule : PipeSchedules)
-        cmbSchedule->addItem(text(schedule));
+        cmbSchedule->addItem(toQString(schedule));
     for (std::string_view size : PipeSizes)
-        cmbSize->addItem(text(size));
+        cmbSize->addItem(toQString(size));
     cmbSize->setCurrentIndex(0);
     cmbSchedule->setCurrentIndex(0);
 }
@@ -335,14 +331,14 @@ void Form1::InitPipe()
 void Form1::InitRebar()
 {
     for (std::string_view size : RebarSizes)
-        cmbRebarSizes->addItem(text(size));
+        cmbRebarSizes->addItem(toQString(size));
     cmbRebarSizes->setCurrentIndex(0);
 }
 
 void Form1::InitTees()
 {
     for (std::string_view size : TeeSizes)
-        cmbTeeSizes->addItem(text(size));
+        cmbTeeSizes->addItem(toQString(size));
     cmbTeeSizes->setCurrentIndex(0);
 }
 
@@ -363,7 +359,7 @@ void Form1::ChangeFields()
     // boxes by their name, lists through the label that names them.
     for (int i = 0; i < ParamCount; ++i) {
         if (layout.fields[i].show & ShowLabel) {
-            lblParam[i]->setText(text(layout.fields[i].caption));
+            lblParam[i]->setText(toQString(layout.fields[i].caption));
             lblParam[i]->setBuddy(txtParam[i]);
             txtParam[i]->setAccessibleName(spokenName(lblParam[i]));
             cmbUnits[i]->setAccessibleName(spokenName(lblParam[i]) + QStringLiteral(" unit"));
