@@ -31,6 +31,11 @@ if [[ -z "$(ls -A "$seeds" 2>/dev/null)" ]]; then
     python3 "$root/fuzz/make_corpus.py" "$seeds"
 fi
 
+# Readable stack traces when the fuzzer stops on a fault.
+symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
+if [[ -x $symbolizer ]]; then
+    export ASAN_SYMBOLIZER_PATH=${ASAN_SYMBOLIZER_PATH:-$symbolizer}
+fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:abort_on_error=1:detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 export QT_QPA_PLATFORM=offscreen
