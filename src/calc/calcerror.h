@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 
 namespace keldary {
@@ -12,5 +13,13 @@ class OverflowError : public std::overflow_error
 public:
     OverflowError() : std::overflow_error("result is not a finite number") {}
 };
+
+// The value itself, or OverflowError when it is infinite or not a number.
+inline double finiteOrThrow(double value)
+{
+    if (!std::isfinite(value))
+        throw OverflowError();
+    return value;
+}
 
 } // namespace keldary

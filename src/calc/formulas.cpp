@@ -3,8 +3,6 @@
 #include "calcerror.h"
 #include "unitconversion.h"
 
-#include <cmath>
-
 namespace keldary {
 
 // Every formula below converts each dimension where it uses it (a dimension
@@ -24,17 +22,10 @@ double ft(Length length)
     return UnitConvertFeet(length.value, length.unit);
 }
 
-double finite(double weight)
-{
-    if (!std::isfinite(weight))
-        throw OverflowError();
-    return weight;
-}
-
 // A wall test that overflows has no answer; it is reported like any other overflow.
 bool positive(double difference)
 {
-    return finite(difference) > 0;
+    return finiteOrThrow(difference) > 0;
 }
 
 // Steel: 490 pounds per cubic foot over 144 square inches per square foot
@@ -63,7 +54,7 @@ double solidBarWeight(double K, Length diameter, Length length, double F, double
     const double d2 = in(diameter);
     const double L = ft(length);
     const double w = (F * ((d1 * K) * d2)) * L;
-    return finite(P * w);
+    return finiteOrThrow(P * w);
 }
 
 double flatStockWeight(double K, Length thickness, Length width, Length length, double F, double P)
@@ -72,7 +63,7 @@ double flatStockWeight(double K, Length thickness, Length width, Length length, 
     const double b = in(width);
     const double L = ft(length);
     const double w = (F * ((t * K) * b)) * L;
-    return finite(P * w);
+    return finiteOrThrow(P * w);
 }
 
 double angleWeight(Length leg1, Length leg2, Length thickness, Length length, double F, double P)
@@ -87,7 +78,7 @@ double angleWeight(Length leg1, Length leg2, Length thickness, Length length, do
     // The second leg without the corner, then the first leg with it.
     const double X1 = (((B - t2) * t3) * SteelPoundsPerCubicInch) * L2;
     const double X2 = ((t1 * A) * L1) * SteelPoundsPerCubicInch;
-    return finite((P * (X1 + X2)) * F);
+    return finiteOrThrow((P * (X1 + X2)) * F);
 }
 
 // The wall stands on both sides of the bore: a wall of half the outer diameter
@@ -122,7 +113,7 @@ double roundTubeWeight(Length outerDiameter, Length wall, Length length, double 
     const double t2 = in(wall);
     const double L = ft(length);
     const double w = (F * (((D - t1) * RoundTubeFactor) * t2)) * L;
-    return finite(P * w);
+    return finiteOrThrow(P * w);
 }
 
 double squareTubeWeight(Length size, Length thickness, Length length, double F, double P)
@@ -133,7 +124,7 @@ double squareTubeWeight(Length size, Length thickness, Length length, double F, 
     const double L = ft(length);
     const double S = hollowSection(a2 + a1, t);
     const double w = (F * (S * (SteelPoundsPerCubicFoot / SquareInchesPerSquareFoot))) * L;
-    return finite(P * w);
+    return finiteOrThrow(P * w);
 }
 
 double rectangularTubeWeight(Length width, Length height, Length wall, Length length, double F, double P)
@@ -144,25 +135,25 @@ double rectangularTubeWeight(Length width, Length height, Length wall, Length le
     const double L = ft(length);
     const double S = hollowSection(H + W, t);
     const double w = (F * (S * (SteelPoundsPerCubicFoot / SquareInchesPerSquareFoot))) * L;
-    return finite(P * w);
+    return finiteOrThrow(P * w);
 }
 
 double typedPerFootWeight(double weightPerFoot, Length length, double F, double P)
 {
     const double L = ft(length);
-    return finite((P * (weightPerFoot * L)) * F);
+    return finiteOrThrow((P * (weightPerFoot * L)) * F);
 }
 
 double pipeWeight(double weightPerFoot, Length length, double F, double P)
 {
     const double L = ft(length);
-    return finite((P * (L * weightPerFoot)) * F);
+    return finiteOrThrow((P * (L * weightPerFoot)) * F);
 }
 
 double sizeTableWeight(double weightPerFoot, Length length, double F, double P)
 {
     const double L = ft(length);
-    return finite(P * ((weightPerFoot * F) * L));
+    return finiteOrThrow(P * ((weightPerFoot * F) * L));
 }
 
 } // namespace keldary

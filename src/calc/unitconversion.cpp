@@ -2,20 +2,7 @@
 
 #include "calcerror.h"
 
-#include <cmath>
-
 namespace keldary {
-
-namespace {
-
-double checked(double converted)
-{
-    if (!std::isfinite(converted))
-        throw OverflowError();
-    return converted;
-}
-
-} // namespace
 
 // Metric lengths go through centimetres and then through inches by 2.54, one
 // operation at a time. Folding the steps into 25.4 or 30.48 changes the last
@@ -25,11 +12,11 @@ double UnitConvertInches(double value, int ParamNumber)
 {
     switch (ParamNumber) {
     case 0: return value;
-    case 1: return checked(value * 12);
-    case 2: return checked(value * 36);
-    case 3: return checked((value / 10) / 2.54);
-    case 4: return checked(value / 2.54);
-    case 5: return checked((value * 100) / 2.54);
+    case 1: return finiteOrThrow(value * 12);
+    case 2: return finiteOrThrow(value * 36);
+    case 3: return finiteOrThrow((value / 10) / 2.54);
+    case 4: return finiteOrThrow(value / 2.54);
+    case 5: return finiteOrThrow((value * 100) / 2.54);
     default: return value;
     }
 }
@@ -38,12 +25,12 @@ double UnitConvertInches(double value, int ParamNumber)
 double UnitConvertFeet(double value, int ParamNumber)
 {
     switch (ParamNumber) {
-    case 0: return checked(value / 12);
+    case 0: return finiteOrThrow(value / 12);
     case 1: return value;
-    case 2: return checked(value * 3);
-    case 3: return checked(((value / 10) / 2.54) / 12);
-    case 4: return checked((value / 2.54) / 12);
-    case 5: return checked(((value * 100) / 2.54) / 12);
+    case 2: return finiteOrThrow(value * 3);
+    case 3: return finiteOrThrow(((value / 10) / 2.54) / 12);
+    case 4: return finiteOrThrow((value / 2.54) / 12);
+    case 5: return finiteOrThrow(((value * 100) / 2.54) / 12);
     default: return value;
     }
 }
