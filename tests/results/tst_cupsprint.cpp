@@ -71,6 +71,12 @@ QList<Job> jobsOf(const QString &queue)
     return result;
 }
 
+bool writeFile(const QString &path, const QString &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toLocal8Bit()) >= 0;
+}
+
 QStringList cupsDestinationNames()
 {
     cups_dest_t *dests = nullptr;
@@ -173,31 +179,23 @@ void TestCupsPrint::initTestCase()
     QVERIFY(QFile::setPermissions(root.filePath(u"out"_s), QFile::Permissions(0x7755)));
 
     const QString socket = root.filePath(u"cups.sock"_s);
-    {
-        QFile conf(root.filePath(u"cupsd.conf"_s));
-        QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write(u"Listen %1\n"
-                   "Browsing No\n"
-                   "WebInterface No\n"
-                   "LogLevel info\n"
-                   "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                   "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n"_s
-                       .arg(socket)
-                       .toLocal8Bit());
-    }
-    {
-        QFile conf(root.filePath(u"cups-files.conf"_s));
-        QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write(u"ServerRoot %1\n"
-                   "RequestRoot %1/spool\n"
-                   "TempDir %1/tmp\n"
-                   "CacheDir %1/cache\n"
-                   "StateDir %1/state\n"
-                   "ErrorLog %1/log/error_log\n"
-                   "AccessLog %1/log/access_log\n"
-                   "PageLog %1/log/page_log\n"_s.arg(root.path())
-                       .toLocal8Bit());
-    }
+    QVERIFY(writeFile(root.filePath(u"cupsd.conf"_s),
+                      u"Listen %1\n"
+                      "Browsing No\n"
+                      "WebInterface No\n"
+                      "LogLevel info\n"
+                      "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                      "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n"_s
+                          .arg(socket)));
+    QVERIFY(writeFile(root.filePath(u"cups-files.conf"_s),
+                      u"ServerRoot %1\n"
+                      "RequestRoot %1/spool\n"
+                      "TempDir %1/tmp\n"
+                      "CacheDir %1/cache\n"
+                      "StateDir %1/state\n"
+                      "ErrorLog %1/log/error_log\n"
+                      "AccessLog %1/log/access_log\n"
+                      "PageLog %1/log/page_log\n"_s.arg(root.path())));
 
     // Everything below, Qt's print support included, talks to this server
     // only; HOME keeps the user's own lpoptions (default printer, instances)
@@ -240,13 +238,11 @@ void TestCupsPrint::initTestCase()
         QVERIFY(root.mkpath(out));
         QFile::setPermissions(out, QFile::Permissions(0x7777));
         const QString confPath = u"/etc/cups/cups-pdf-%1.conf"_s.arg(queue);
-        QFile conf(confPath);
-        if (!conf.open(QIODevice::WriteOnly)) {
+        if (!writeFile(confPath, u"Out %1\nAnonDirName %1\nLabel 0\n"_s.arg(out))) {
             m_canConfigureCupsPdf = false;
             continue;
         }
         m_cupsPdfConfs << confPath;
-        conf.write(u"Out %1\nAnonDirName %1\nLabel 0\n"_s.arg(out).toLocal8Bit());
     }
 }
 
