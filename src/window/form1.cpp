@@ -18,6 +18,7 @@
 #include "results/weblink.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,16 +85,45 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
     return widget;
 }
 
+// A drop-down list that has its own font from the start. QComboBox answers a
+// change of font by building its popup list to hand the font on; the window's
+// eleven lists would build eleven popups before the window first shows. A
+// popup built later, when its list first opens, takes the list's font itself.
+class DropDownList : public QComboBox
+{
+public:
+    DropDownList(QWidget *parent, const QFont &font)
+        : QComboBox(parent)
+    {
+        m_settingUp = true;
+        setFont(font);
+        m_settingUp = false;
+    }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (m_settingUp && event->type() == QEvent::FontChange)
+            QWidget::changeEvent(event);
+        else
+            QComboBox::changeEvent(event);
+    }
+
+private:
+    bool m_settingUp = false;
+};
+
 QComboBox *dropDownList(QWidget *parent, const char *name, QRect geometry)
 {
-    auto *widget = place<QComboBox>(parent, name, geometry);
-    widget->setEditable(false);
-    widget->setInsertPolicy(QComboBox::NoInsert);
     // The style's arrow takes more of a list's width than the layout allowed
     // for; a little narrower still, "Rectangular Tube" shows whole.
     QFont font = windowFont();
     font.setStretch(90);
-    widget->setFont(font);
+    auto *widget = new DropDownList(parent, font);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    widget->setEditable(false);
+    widget->setInsertPolicy(QComboBox::NoInsert);
     return widget;
 }
 

@@ -1,5 +1,6 @@
 #include "formfixture.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QGroupBox>
 #include <QSignalSpy>
@@ -188,6 +189,12 @@ void TestForm1::fontsAndHiddenLabels()
     QCOMPARE(f.results()->font().family(), QString("Liberation Sans"));
     QCOMPARE(f.results()->font().pointSizeF(), 6.0);
     QVERIFY(f.label("Label8")->font().bold());
+    // The lists' narrower font, on the list and on its popup alike.
+    for (QComboBox *combo : f.form->findChildren<QComboBox *>()) {
+        QCOMPARE(combo->font().stretch(), 90);
+        QCOMPARE(combo->font().family(), QString("Liberation Sans"));
+        QCOMPARE(combo->view()->font(), combo->font());
+    }
     QVERIFY(f.label("lblAuthorInfo2")->font().underline());
     QCOMPARE(f.label("lblAuthorInfo2")->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     QCOMPARE(f.label("lblAuthorInfo")->cursor().hotSpot(), QPoint(12, 1));
