@@ -53,7 +53,7 @@ check "control: section"        has "$(field Section)" '^(utils|science)$'
 depends=$(field Depends)
 # Versioned entries are what dpkg-shlibdeps writes; a hand-written list would
 # not carry the minimum versions.
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libc6; do
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libfontconfig1 libc6; do
     check "control: depends on $library from the shared libraries" \
         has "$depends" "(^|, )$library \(>= [^)]+\)(,|$)"
 done
