@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Keldary developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the calculation and Calculate-click benchmarks in a release tree of its own and prints
 # its figures. Extra arguments go to the benchmark, e.g.
 #   bench/run-calc-bench.sh --benchmark_filter=CalculateWeight

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Keldary developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark: time from launch until the window is viewable, and the
 # peak RSS up to that moment, for the calculator against a bare Qt Widgets
 # window, both on a private Xvfb display.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keldary developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: one press of Calculate and one of Store Result on
 // whatever the window could be made to hold, in three locales.
 //

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Keldary developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed corpus of fuzz_calculator: the rows of the calculation
 tests (tests/calc/tst_weightcalculation.cpp, tests/window/tst_calculate.cpp)
 in the fuzzer's input layout, plus a few texts no row types.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Keldary developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages listed in tools/packages.txt that are not installed yet.
 # Needs root (or sudo) only when something is missing.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Keldary developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds fuzz_calculator with clang, libFuzzer, ASan and UBSan in build/fuzz,
 # replays the saved reproducers and then fuzzes for a bounded time.
 # Usage: tools/fuzz.sh [seconds]        (default: $FUZZ_SECONDS, else 60)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Keldary developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and opens the calculator window.
 # Arguments are handed to the program (Qt's -style, -platform, ... work).
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Keldary developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's picture of the window from the real program, built by
 # tools/build.sh, on a private virtual X server: docs/window.png.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Keldary developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the whole test suite headless:
 # the tests as built for use, the fuzzer for a bounded time, and the tests again
 # under AddressSanitizer and UndefinedBehaviorSanitizer.

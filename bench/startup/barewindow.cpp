@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keldary developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the calculator's start-up: a Qt Widgets program that does
 // nothing but show one empty top-level widget. With --no-desktop-settings it
 // opts out of the desktop's platform theme the way the calculator could.

@@ -1,3 +1,6 @@
+/* SPDX-FileCopyrightText: 2026 The Keldary developers
+ * SPDX-License-Identifier: GPL-3.0-or-later */
+
 /* Starts a program on $DISPLAY and waits until its first top-level window is
  * mapped and viewable, then kills it and reaps it.
  *

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Keldary developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packs BUILD_DIR into a .deb, unpacks it into a scratch root and checks the
 # package's control data, its file list, the desktop entry, the AppStream
 # metainfo, the icons and the program.

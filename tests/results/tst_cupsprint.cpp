@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Keldary developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints through a CUPS server of the test's own: a cupsd on a socket in a
 // temporary folder, with cups-pdf queues that write their PDFs there too.
 // Nothing of the machine's own CUPS setup is used or changed, except the
