@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopSettingsAware(false);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("keldary"));
-    QApplication::setDesktopFileName(QStringLiteral("keldary"));
+    QApplication::setDesktopFileName(QStringLiteral(KELDARY_APP_ID));
 
     if (fontSetup.joinable())
         fontSetup.join();

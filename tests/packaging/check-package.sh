@@ -65,18 +65,18 @@ check "dpkg-deb -I shows the Depends line" has "$(dpkg-deb -I "$deb")" '^ Depend
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 expected="usr/bin/keldary
-usr/share/applications/keldary.desktop
+usr/share/applications/example.keldary.calculator.desktop
 usr/share/icons/hicolor/32x32/apps/keldary.png
 usr/share/icons/hicolor/scalable/apps/keldary.svg
-usr/share/metainfo/keldary.metainfo.xml"
+usr/share/metainfo/example.keldary.calculator.metainfo.xml"
 # Documentation may be added under the package's doc directory; nothing else
 # (libraries, headers, test programs) belongs in it.
 installed=$(cd "$root" && find . \( -type f -o -type l \) -printf '%P\n' | grep -v '^usr/share/doc/keldary/' | sort)
 check "the package installs exactly the program and its desktop files" \
     diff -u <(echo "$expected") <(echo "$installed")
 
-desktop=$root/usr/share/applications/keldary.desktop
-metainfo=$root/usr/share/metainfo/keldary.metainfo.xml
+desktop=$root/usr/share/applications/example.keldary.calculator.desktop
+metainfo=$root/usr/share/metainfo/example.keldary.calculator.metainfo.xml
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 check "desktop-file-validate accepts the desktop entry" desktop-file-validate "$desktop"
 check "desktop entry: name"       has "$(entry Name)" '^Keldary Metals Weight Calculator$'
@@ -87,9 +87,7 @@ check "desktop entry: Icon names the installed icons" \
 check "desktop entry: categories" has "$(entry Categories)" '^Utility;Calculator;$'
 check "desktop entry: not in a terminal" has "$(entry Terminal)" '^false$'
 
-# The id is the desktop file's name, which the program announces; AppStream
-# would rather have a reverse-DNS id, so that one hint is only information.
-appstream=(--no-net --override=cid-desktopapp-is-not-rdns=info)
+appstream=(--no-net)
 check "appstreamcli validates the metainfo" appstreamcli validate "${appstream[@]}" "$metainfo"
 check "appstreamcli validates the installed tree (launchable, icons)" \
     appstreamcli validate-tree "${appstream[@]}" "$root"
