@@ -39,7 +39,7 @@ const Case cases[] = {
     {Shape::Channel, {"4", "5.4", "20"}, {In, In, Ft},
      [](const auto &d) { return typedPerFootWeight(d[1].value, d[2], 1, 1); }},
     {Shape::Coil, {"0.5", "12", "10"}, {In, In, Ft},
-     [](const auto &d) { return flatStockWeight(0.2916, d[0], d[1], d[2], 1, 1); }},
+     [](const auto &d) { return flatStockWeight(3.4032, d[0], d[1], d[2], 1, 1); }},
     {Shape::FlatBar, {"0.25", "2", "3000"}, {In, In, Mm},
      [](const auto &d) { return flatStockWeight(3.4032, d[0], d[1], d[2], 1, 1); }},
     {Shape::HexagonBar, {"25.4", "1"}, {Mm, Ft},
@@ -65,7 +65,7 @@ const Case cases[] = {
     {Shape::SquareTube, {"2", "0.125", "10"}, {In, In, Ft},
      [](const auto &d) { return squareTubeWallFits(d[0], d[1]) ? squareTubeWeight(d[0], d[1], d[2], 1, 1) : 0; }},
     {Shape::Strip, {"0.1", "10", "100"}, {In, In, Ft},
-     [](const auto &d) { return flatStockWeight(0.2916, d[0], d[1], d[2], 1, 1); }},
+     [](const auto &d) { return flatStockWeight(3.4032, d[0], d[1], d[2], 1, 1); }},
     {Shape::Tees, {"", "10"}, {In, Ft},
      [](const auto &d) { return sizeTableWeight(1.90, d[1], 1, 1); }},
 };

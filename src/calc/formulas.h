@@ -20,7 +20,8 @@ struct Length {
 // Round, square and hexagon bar; K is the weight per foot of a 1 inch steel bar.
 double solidBarWeight(double K, Length diameter, Length length, double F, double P);
 
-// Flat bar, plate and sheet (K = 3.4032); coil and strip (K = 0.2916).
+// Flat bar, plate, sheet, coil and strip; K = 3.4032, the weight per foot of a
+// 1 inch square steel bar.
 double flatStockWeight(double K, Length thickness, Length width, Length length, double F, double P);
 
 // An L-section; its length is taken in inches.

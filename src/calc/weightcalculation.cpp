@@ -27,8 +27,6 @@ namespace {
 constexpr double RoundBarPerFoot = 2.6729;
 constexpr double SquareBarPerFoot = 3.4032; // 0.2836 lb/in³ × 12
 constexpr double HexagonBarPerFoot = 2.9473;
-// Coil and strip: pounds per inch of thickness, inch of width and foot of length.
-constexpr double ThinStockFactor = 0.2916;
 
 Message invalidInput(const char *text)
 {
@@ -148,12 +146,13 @@ Run Calculation::run()
     case Shape::Beam:
     case Shape::Channel:
         return typedPerFoot();
+    // Coil and strip are rolled sheet: a coil weighs what a sheet of the same
+    // thickness, width and length weighs.
     case Shape::Coil:
-    case Shape::Strip:
-        return flatStock(ThinStockFactor);
     case Shape::FlatBar:
     case Shape::Plate:
     case Shape::Sheet:
+    case Shape::Strip:
         return flatStock(SquareBarPerFoot);
     case Shape::HexagonBar:
         return solidBar(HexagonBarPerFoot);

@@ -179,11 +179,13 @@ void TestWeightCalculation::weights_data()
     QTest::newRow("hexagon bar 25.4 mm x 1 yd") << C << input(Shape::HexagonBar, {{"25.4", Mm}, {"1", Yd}}) << "8.842";
     QTest::newRow("plate 0.5 x 12 in x 10 ft") << C << input(Shape::Plate, {{"0.5", In}, {"12", In}, {"10", Ft}}) << "204.192";
     QTest::newRow("plate in metres") << C << input(Shape::Plate, {{"0.0127", M}, {"0.3048", M}, {"3.048", M}}) << "204.192";
-    QTest::newRow("coil 0.5 x 12 in x 10 ft") << C << input(Shape::Coil, {{"0.5", In}, {"12", In}, {"10", Ft}}) << "17.496";
-    QTest::newRow("coil in yards and feet") << C << input(Shape::Coil, {{"0.5", In}, {"1", Ft}, {"4", Yd}}) << "20.995";
+    QTest::newRow("coil 0.5 x 12 in x 10 ft weighs as plate") << C << input(Shape::Coil, {{"0.5", In}, {"12", In}, {"10", Ft}}) << "204.192";
+    QTest::newRow("coil in yards and feet") << C << input(Shape::Coil, {{"0.5", In}, {"1", Ft}, {"4", Yd}}) << "245.030";
     QTest::newRow("flat bar 0.25 x 2 in x 1 yd") << C << input(Shape::FlatBar, {{"0.25", In}, {"2", In}, {"1", Yd}}) << "5.105";
     QTest::newRow("sheet 2.54 cm x 1 ft x 1 m") << C << input(Shape::Sheet, {{"2.54", Cm}, {"1", Ft}, {"1", M}}) << "133.984";
-    QTest::newRow("strip 25.4 x 254 x 3048 mm") << C << input(Shape::Strip, {{"25.4", Mm}, {"254", Mm}, {"3048", Mm}}) << "29.160";
+    QTest::newRow("coil as sheet") << C << input(Shape::Coil, {{"2.54", Cm}, {"1", Ft}, {"1", M}}) << "133.984";
+    QTest::newRow("strip as sheet") << C << input(Shape::Strip, {{"2.54", Cm}, {"1", Ft}, {"1", M}}) << "133.984";
+    QTest::newRow("strip 25.4 x 254 x 3048 mm") << C << input(Shape::Strip, {{"25.4", Mm}, {"254", Mm}, {"3048", Mm}}) << "340.320";
     QTest::newRow("angles 3 x 2 x 0.25 in x 10 ft") << C << input(Shape::Angles, {{"3", In}, {"2", In}, {"0.25", In}, {"10", Ft}}) << "41.325";
     QTest::newRow("angles 3 x 2 x 0.25 in x 120 in") << C << input(Shape::Angles, {{"3", In}, {"2", In}, {"0.25", In}, {"120", In}}) << "41.325";
     QTest::newRow("angles with a leg in feet") << C << input(Shape::Angles, {{"0.25", Ft}, {"2", In}, {"0.25", In}, {"10", Ft}}) << "41.325";

@@ -78,8 +78,8 @@ void TestCalculate::weights_data()
     QTest::newRow("plate 0.5 x 12 in x 10 ft") << Entry{7, 0, {"0.5", "12", "10"}, {In, In, Ft}} << "204.192";
     QTest::newRow("sheet as plate") << Entry{12, 0, {"0.5", "12", "10"}, {In, In, Ft}} << "204.192";
     QTest::newRow("flat bar as plate") << Entry{4, 0, {"0.5", "12", "10"}, {In, In, Ft}} << "204.192";
-    QTest::newRow("coil 0.5 x 12 in x 10 ft") << Entry{3, 0, {"0.5", "12", "10"}, {In, In, Ft}} << "17.496";
-    QTest::newRow("strip as coil") << Entry{15, 0, {"0.5", "12", "10"}, {In, In, Ft}} << "17.496";
+    QTest::newRow("coil as plate") << Entry{3, 0, {"0.5", "12", "10"}, {In, In, Ft}} << "204.192";
+    QTest::newRow("strip as plate") << Entry{15, 0, {"0.5", "12", "10"}, {In, In, Ft}} << "204.192";
     QTest::newRow("angles 3 x 2 x 0.25 in, 10 ft") << Entry{0, 0, {"3", "2", "0.25", "10"}, {In, In, In, Ft}} << "41.325";
     QTest::newRow("angles length 120 in") << Entry{0, 0, {"3", "2", "0.25", "120"}, {In, In, In, In}} << "41.325";
     QTest::newRow("angles in centimetres and metres")
