@@ -8,9 +8,10 @@
 
 namespace keldary {
 
-// Reinforcing bar sizes and the weight of one foot of each in steel, in pounds,
-// written as the trade tables write them (".376", "2.670"). Both lists are
-// parallel: position p of each describes the same bar.
+// Reinforcing bar sizes (bar numbers, #3 = 3/8 in) and the weight of one foot of
+// each in steel, in pounds: the nominal weights of ASTM A615, written as the
+// trade tables write them (".376", "2.670"). Both lists are parallel: position
+// p of each describes the same bar.
 inline constexpr int RebarCount = 11;
 
 inline constexpr std::array<std::string_view, RebarCount> RebarSizes{
@@ -18,7 +19,7 @@ inline constexpr std::array<std::string_view, RebarCount> RebarSizes{
 };
 
 inline constexpr std::array<std::string_view, RebarCount> RebarWeights{
-    ".376", ".668", "1.043", "1.502", "2.044", "2.670", "3.380", "4.303", "5.313", "7.65", "13.60",
+    ".376", ".668", "1.043", "1.502", "2.044", "2.670", "3.400", "4.303", "5.313", "7.65", "13.60",
 };
 
 } // namespace keldary

@@ -111,8 +111,10 @@ void TestCalculate::weights_data()
     QTest::newRow("pipe largest cell 24 in schedule 160")
         << Entry{6, 0, {"", "", "1"}, {In, In, Ft}, "1", {26, 10}} << "542.100";
     QTest::newRow("pipe first size and schedule") << Entry{6, 0, {"", "", "10"}, {In, In, Ft}, "1", {0, 0}} << "1.383";
+    QTest::newRow("pipe 36 in schedule 20") << Entry{6, 0, {"", "", "1"}, {In, In, Ft}, "1", {32, 2}} << "189.570";
     QTest::newRow("rebar 4, 20 ft") << Entry{8, 0, {"", "20"}, {In, Ft}, "1", {1}} << "13.360";
     QTest::newRow("rebar 18, 1 ft") << Entry{8, 0, {"", "1"}, {In, Ft}, "1", {10}} << "13.600";
+    QTest::newRow("rebar 9, 10 ft") << Entry{8, 0, {"", "10"}, {In, Ft}, "1", {6}} << "34.000";
     QTest::newRow("rebar 3 brass 240 in") << Entry{8, 7, {"", "240"}, {In, In}, "1", {0}} << "8.016";
     QTest::newRow("tees 1 1/2 x .188, 10 ft") << Entry{16, 0, {"", "10"}, {In, Ft}, "1", {0}} << "19.000";
     QTest::newRow("tees aluminum 6061") << Entry{16, 4, {"", "10"}, {In, Ft}, "1", {0}} << "6.578";
