@@ -152,7 +152,7 @@ man_warnings() { # what lintian reports as manpage-has-errors-from-man
     [[ -z $warnings ]] || { echo "$warnings"; return 1; }
 }
 check "manual page: man -l formats it without a warning" man_warnings
-check "manual page: whatis entry" has "$(lexgrog "$manpage")" ': "keldary - .+"$'
+check "manual page: whatis entry" has "$(lexgrog "$manpage" 2>&1)" ': "keldary - .+"$'
 sections=$(manual | grep -E '^[A-Z][A-Z ]+$' | tr '\n' ,)
 check "manual page: its sections" has "$sections" '^NAME,SYNOPSIS,DESCRIPTION,OPTIONS,FILES,SEE ALSO,$'
 synopsis=$(manual | sed -n '/^SYNOPSIS$/,/^DESCRIPTION$/p' | tr -s ' \n' ' ')
