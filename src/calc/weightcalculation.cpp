@@ -144,6 +144,8 @@ Run Calculation::run()
     case Shape::Angles:
         if (!numeric({0, 1, 2, 3}))
             return illegal(4);
+        if (!angleThicknessFits(field(0), field(1), field(2)))
+            return refused(invalidInput("The Thickness is too large in proportion to the Legs"));
         return weighed(angleWeight(field(0), field(1), field(2), field(3), factor(), pieces()));
     case Shape::Beam:
     case Shape::Channel:
