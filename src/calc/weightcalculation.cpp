@@ -227,7 +227,7 @@ CalcOutcome CalculateWeight(const CalcInput &input, const QLocale &locale)
     // or not it computed a new one. A new weight is formatted from the double:
     // the same text as formatting its standard text, without reading it back.
     if (run.weight)
-        return {formatWeight(*run.weight, locale), std::move(run.message)};
+        return {formatWeight(*run.weight, locale), std::move(run.message), true};
     return {formatWeight(input.result, locale), std::move(run.message)};
 }
 

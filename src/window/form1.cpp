@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -284,6 +285,7 @@ void Form1::createControls()
 
     connect(cmbShapes, &QComboBox::currentIndexChanged, this, &Form1::cmbShapes_Click);
     connect(cmdCalculate, &QPushButton::clicked, this, &Form1::cmdCalculate_Click);
+    connect(txtResult, &QLineEdit::textChanged, this, &Form1::txtResult_Change);
     connect(cmdClearFields, &QPushButton::clicked, this, &Form1::cmdClearFields_Click);
     connect(cmdStoreResult, &QPushButton::clicked, this, &Form1::cmdStoreResult_Click);
     connect(cmdDeleteResult, &QPushButton::clicked, this, &Form1::cmdDeleteResult_Click);
@@ -448,12 +450,15 @@ CalcInput Form1::calcInput() const
 
 void Form1::CalculateWeight()
 {
+    const RecordedInputs read = recordedInputs(resultSnapshot());
     const CalcOutcome outcome = keldary::CalculateWeight(calcInput());
     // The message comes first; the result box is written once it is answered.
     if (outcome.message)
         showMessage(*outcome.message);
-    if (txtResult->text() != outcome.result)
-        txtResult->setText(outcome.result);
+    writeResult(outcome.result);
+    // After a message the box shows an older text, which belongs to no inputs.
+    m_resultTypedByHand = false;
+    m_weighedInputs = outcome.weighed ? std::optional(read) : std::nullopt;
 }
 
 void Form1::cmdClearFields_Click()
@@ -461,7 +466,24 @@ void Form1::cmdClearFields_Click()
     for (QLineEdit *param : txtParam)
         param->clear();
     txtNumPieces->setText(QStringLiteral("1"));
-    txtResult->clear();
+    writeResult(QString());
+    m_resultTypedByHand = false;
+    m_weighedInputs.reset();
+}
+
+void Form1::writeResult(const QString &text)
+{
+    const QScopedValueRollback writing(m_writingResult, true);
+    if (txtResult->text() != text)
+        txtResult->setText(text);
+}
+
+void Form1::txtResult_Change()
+{
+    // Calculate and Clear Fields write the box themselves. Any other change is
+    // the user's: typed, pasted, undone, or set through an assistive tool.
+    if (!m_writingResult)
+        m_resultTypedByHand = true;
 }
 
 ResultSnapshot Form1::resultSnapshot() const
@@ -490,6 +512,13 @@ void Form1::cmdStoreResult_Click()
     const ResultSnapshot snapshot = resultSnapshot();
     if (!hasStorableResult(snapshot)) {
         showMessage({QStringLiteral("There is no calculation to be stored"), QStringLiteral("Store Failed")});
+        return;
+    }
+    // A line must never pair the inputs shown now with a weight calculated
+    // from others; changing an input and changing it back is no change.
+    if (!m_resultTypedByHand && m_weighedInputs != recordedInputs(snapshot)) {
+        showMessage({QStringLiteral("The weight shown was not calculated from the current inputs"),
+                     QStringLiteral("Store Failed")});
         return;
     }
     lstResults->addItem(buildResultLine(snapshot));

@@ -244,6 +244,7 @@ void TestWeightCalculation::weights()
     const CalcOutcome out = CalculateWeight(in, QLocale(locale));
     QCOMPARE(out.message, std::nullopt);
     QCOMPARE(out.result, expected);
+    QVERIFY(out.weighed);
 }
 
 void TestWeightCalculation::messages_data()
@@ -375,6 +376,8 @@ void TestWeightCalculation::messages()
 
     const CalcOutcome out = CalculateWeight(in, QLocale::c());
     QCOMPARE(out.result, result);
+    // Whatever the result box shows afterwards, it is no weight of these inputs.
+    QVERIFY(!out.weighed);
     if (text.isEmpty()) {
         QCOMPARE(out.message, std::nullopt);
     } else {
