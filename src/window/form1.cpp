@@ -30,6 +30,7 @@
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace keldary {
 
@@ -93,6 +94,9 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
 // change of font by building its popup list to hand the font on; the window's
 // eleven lists would build eleven popups before the window first shows. A
 // popup built later, when its list first opens, takes the list's font itself.
+// A turn of the mouse wheel over a list that does not have the focus is meant
+// for the window: it passes on and changes nothing. A focused list keeps the
+// wheel; the wheel alone does not give a list the focus.
 class DropDownList : public QComboBox
 {
 public:
@@ -102,9 +106,18 @@ public:
         m_settingUp = true;
         setFont(font);
         m_settingUp = false;
+        setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
+    void wheelEvent(QWheelEvent *event) override
+    {
+        if (hasFocus())
+            QComboBox::wheelEvent(event);
+        else
+            event->ignore();
+    }
+
     void changeEvent(QEvent *event) override
     {
         if (m_settingUp && event->type() == QEvent::FontChange)
