@@ -7,6 +7,7 @@
 #include "fieldlayouts.h"
 #include "framestyle.h"
 #include "linkcursor.h"
+#include "resultlistbox.h"
 
 #include "data/alloytable.h"
 #include "data/pipeschedules.h"
@@ -257,7 +258,7 @@ void Form1::createControls()
 
     cmdCalculate = button(this, "cmdCalculate", QStringLiteral("Calculate"), fromTwips(3960, 3600, 1212, 372));
     cmdClearFields = button(this, "cmdClearFields", QStringLiteral("Clear Fields"), fromTwips(5400, 3600, 1212, 372));
-    lstResults = place<QListWidget>(this, "lstResults", fromTwips(120, 4080, 6612, 516));
+    lstResults = place<ResultListBox>(this, "lstResults", fromTwips(120, 4080, 6612, 516));
     lstResults->setFont(listFont());
     lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lstResults->setSortingEnabled(false);

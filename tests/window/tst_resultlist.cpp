@@ -37,6 +37,8 @@ private slots:
     void storeChangesNothingElse();
     void storeOnlyAWeightOfTheShownInputs_data();
     void storeOnlyAWeightOfTheShownInputs();
+    void clickKeepsOrSelectsALine_data();
+    void clickKeepsOrSelectsALine();
     void removeKeepsOrderAndSelectsNothing();
     void removeWithoutSelection();
     void printSendsTheReport();
@@ -243,6 +245,55 @@ void TestResultList::storeOnlyAWeightOfTheShownInputs()
         QCOMPARE(f.lines().at(1), f.lines().at(0));
     }
     QCOMPARE(f.edit("txtResult")->text(), shown);
+}
+
+void TestResultList::clickKeepsOrSelectsALine_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<int>("selected"); // afterwards, and removed by Remove Result
+
+    QTest::newRow("click on the empty part") << "click below" << 1;
+    QTest::newRow("double click on the empty part") << "double click below" << 1;
+    QTest::newRow("drag within the empty part") << "drag below" << 1;
+    QTest::newRow("click on the first line") << "click line 0" << 0;
+    QTest::newRow("click on the selected line") << "click line 1" << 1;
+}
+
+void TestResultList::clickKeepsOrSelectsALine()
+{
+    QFETCH(QString, gesture);
+    QFETCH(int, selected);
+    FormFixture f;
+    f.show();
+    for (const char *weight : {"1.000", "2.000"}) {
+        f.edit("txtResult")->setText(QLatin1String(weight));
+        f.press("cmdStoreResult");
+    }
+    const QStringList stored = f.lines();
+    QListWidget *list = f.results();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QCOMPARE(list->currentRow(), 1);
+
+    const QPoint below(list->viewport()->width() / 2, list->viewport()->height() - 2);
+    QVERIFY(!list->indexAt(below).isValid());
+    if (gesture == "click below") {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
+    } else if (gesture == "double click below") {
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
+    } else if (gesture == "drag below") {
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, below);
+        QTest::mouseMove(list->viewport(), below - QPoint(40, 0));
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, below - QPoint(40, 0));
+    } else {
+        const int row = gesture.section(u' ', 2).toInt();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+    QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(list->selectionModel()->selectedRows().first().row(), selected);
+
+    f.press("cmdDeleteResult");
+    QVERIFY(f.messages.isEmpty());
+    QCOMPARE(f.lines(), QStringList{stored[1 - selected]});
 }
 
 void TestResultList::removeKeepsOrderAndSelectsNothing()
