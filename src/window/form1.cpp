@@ -41,7 +41,8 @@ namespace {
 // a narrow screen font; Liberation Sans runs about 5 % wider, so the window sets
 // it 5 % narrower and "Size - Outer Diameter:" keeps to two lines and
 // "Stainless 300 Series" fits its list. The list's font was drawn for Arial,
-// whose metrics Liberation Sans has.
+// whose metrics Liberation Sans has, at its full width: the list does not take
+// the window's narrower setting.
 QFont windowFont()
 {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -54,6 +55,7 @@ QFont listFont()
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(6);
+    font.setStretch(QFont::Unstretched);
     return font;
 }
 
@@ -536,6 +538,8 @@ void Form1::cmdStoreResult_Click()
         return;
     }
     lstResults->addItem(buildResultLine(snapshot));
+    // The new line shows at once, without taking the selection.
+    lstResults->scrollToItem(lstResults->item(lstResults->count() - 1));
 }
 
 void Form1::cmdDeleteResult_Click()

@@ -37,6 +37,7 @@ private slots:
     void storeChangesNothingElse();
     void storeOnlyAWeightOfTheShownInputs_data();
     void storeOnlyAWeightOfTheShownInputs();
+    void newLineIsScrolledIntoView();
     void clickKeepsOrSelectsALine_data();
     void clickKeepsOrSelectsALine();
     void removeKeepsOrderAndSelectsNothing();
@@ -245,6 +246,25 @@ void TestResultList::storeOnlyAWeightOfTheShownInputs()
         QCOMPARE(f.lines().at(1), f.lines().at(0));
     }
     QCOMPARE(f.edit("txtResult")->text(), shown);
+}
+
+void TestResultList::newLineIsScrolledIntoView()
+{
+    FormFixture f;
+    f.show();
+    QListWidget *list = f.results();
+    for (int i = 1; i <= 6; ++i) {
+        f.edit("txtResult")->setText(QString::number(i) + ".000");
+        f.press("cmdStoreResult");
+        QCOMPARE(list->count(), i);
+        const QRect line = list->visualItemRect(list->item(i - 1));
+        // Wholly visible from top to bottom (a long line may run past the right edge).
+        QVERIFY2(line.top() >= 0 && line.bottom() <= list->viewport()->rect().bottom(),
+                 qPrintable(QString("line %1 at %2 to %3, list shows 0 to %4")
+                                    .arg(i).arg(line.top()).arg(line.bottom()).arg(list->viewport()->rect().bottom())));
+        QVERIFY(list->selectedItems().isEmpty());
+        QCOMPARE(list->currentRow(), -1);
+    }
 }
 
 void TestResultList::clickKeepsOrSelectsALine_data()
