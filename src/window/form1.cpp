@@ -585,7 +585,9 @@ void Form1::cmdExit_Click()
 
 void Form1::lblAuthorInfo2_Click()
 {
-    openProviderPage();
+    if (!openProviderPage())
+        showMessage({QStringLiteral("No web browser could be started to open ") + lblAuthorInfo2->text(),
+                     QStringLiteral("Web Link")});
 }
 
 void Form1::showMessage(const Message &message)
