@@ -14,7 +14,6 @@
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTimer>
-#include <QWheelEvent>
 
 using namespace keldary;
 
@@ -43,8 +42,6 @@ private slots:
     void tabOrder();
     void altEClosesTheWindow();
     void enterAndEscapePressNoButton();
-    void wheelOverAList_data();
-    void wheelOverAList();
     void messageBoxHasOkOnlyAndNoIcon();
 };
 
@@ -426,55 +423,6 @@ void TestForm1::enterAndEscapePressNoButton()
     QCOMPARE(exit.count(), 0);
     QVERIFY(f.form->isVisible());
     QVERIFY(f.messages.isEmpty());
-}
-
-void TestForm1::wheelOverAList_data()
-{
-    QTest::addColumn<int>("shape");
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<bool>("focused");
-
-    QTest::newRow("alloy list without the focus") << 0 << "cmbAlloy" << false;
-    QTest::newRow("stock form list without the focus") << 0 << "cmbShapes" << false;
-    QTest::newRow("unit list without the focus") << 0 << "cmbUnits_1" << false;
-    QTest::newRow("pipe size list without the focus") << 6 << "cmbSize" << false;
-    QTest::newRow("rebar size list without the focus") << 8 << "cmbRebarSizes" << false;
-    QTest::newRow("alloy list with the focus") << 0 << "cmbAlloy" << true;
-    QTest::newRow("unit list with the focus") << 0 << "cmbUnits_1" << true;
-    QTest::newRow("pipe schedule list with the focus") << 6 << "cmbSchedule" << true;
-}
-
-void TestForm1::wheelOverAList()
-{
-    QFETCH(int, shape);
-    QFETCH(QString, list);
-    QFETCH(bool, focused);
-    FormFixture f;
-    f.chooseShape(shape);
-    f.show();
-    QComboBox *combo = f.combo(list);
-    const int before = combo->currentIndex();
-    QWidget *typing = f.edit("txtNumPieces");
-    typing->setFocus();
-    if (focused)
-        combo->setFocus();
-
-    // One notch down, as a mouse gives it.
-    const QPointF at = QRectF(combo->rect()).center();
-    QWheelEvent notch(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(combo, &notch);
-
-    if (focused) {
-        QCOMPARE(combo->currentIndex(), before + 1);
-        QVERIFY(notch.isAccepted());
-    } else {
-        // Left for the window, which scrolls nothing; the list and the focus stay as they were.
-        QCOMPARE(combo->currentIndex(), before);
-        QVERIFY(!notch.isAccepted());
-        QCOMPARE(QApplication::focusWidget(), typing);
-    }
-    QCOMPARE(f.combo("cmbShapes")->currentIndex(), shape);
 }
 
 // A style that puts icons on dialog buttons, as some desktops' styles do.
