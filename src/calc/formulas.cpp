@@ -84,6 +84,12 @@ double angleWeight(Length leg1, Length leg2, Length thickness, Length length, do
     return finiteOrThrow((P * (X1 + X2)) * F);
 }
 
+bool angleThicknessFits(Length leg1, Length leg2, Length thickness)
+{
+    const double t = in(thickness);
+    return t <= in(leg1) && t <= in(leg2);
+}
+
 // The wall stands on both sides of the bore: a wall of half the outer diameter
 // or more leaves no tube.
 bool roundTubeWallFits(Length outerDiameter, Length wall)

@@ -27,6 +27,10 @@ double flatStockWeight(double K, Length thickness, Length width, Length length, 
 // An L-section; its length is taken in inches.
 double angleWeight(Length leg1, Length leg2, Length thickness, Length length, double F, double P);
 
+// Proportion test of the angle: false when the thickness exceeds a leg. A
+// thickness equal to a leg is a solid section and fits.
+bool angleThicknessFits(Length leg1, Length leg2, Length thickness);
+
 // Wall tests of the tubes: false when the wall does not fit the section.
 bool roundTubeWallFits(Length outerDiameter, Length wall);
 bool squareTubeWallFits(Length size, Length thickness);

@@ -142,6 +142,8 @@ Run Calculation::run()
     case Shape::Angles:
         if (!numeric({0, 1, 2, 3}))
             return illegal(4);
+        if (!angleThicknessFits(field(0), field(1), field(2)))
+            return refused(invalidInput("The Thickness is too large in proportion to the Legs"));
         return weighed(angleWeight(field(0), field(1), field(2), field(3), factor(), pieces()));
     case Shape::Beam:
     case Shape::Channel:
@@ -224,7 +226,7 @@ CalcOutcome CalculateWeight(const CalcInput &input, const QLocale &locale)
     // or not it computed a new one. A new weight is formatted from the double:
     // the same text as formatting its standard text, without reading it back.
     if (run.weight)
-        return {formatWeight(*run.weight, locale), std::move(run.message)};
+        return {formatWeight(*run.weight, locale), std::move(run.message), true};
     return {formatWeight(input.result, locale), std::move(run.message)};
 }
 

@@ -31,10 +31,12 @@ struct CalcInput {
     QString result;                           // txtResult before the run
 };
 
-// What one run leaves: the new text of the result box and at most one message.
+// What one run leaves: the new text of the result box, at most one message,
+// and whether the text is a weight computed from the run's inputs.
 struct CalcOutcome {
     QString result;
     std::optional<Message> message;
+    bool weighed = false;
 };
 
 // One press of Calculate: checks, conversions, the formula of the stock form,

@@ -32,15 +32,11 @@ QString alloyName(int alloy)
 // One dimension as the line shows it. A text that is no number is replaced by
 // " 0.0 " and then carries one more leading space than a numeric one; stored
 // lines have always looked like that, so the spacing is kept as it is.
-QString fieldItem(const ResultSnapshot &snapshot, int field, bool withUnit, const QLocale &locale)
+QString fieldItem(const RecordedInputs::Field &field, const QLocale &locale)
 {
-    const auto i = static_cast<std::size_t>(field);
-    const QString &caption = snapshot.captions[i];
-    const QString &typed = snapshot.params[i];
-    const QString unit = withUnit ? toQString(entryAt(UnitNames, snapshot.units[i])) : QString();
-
-    QString item = isNumericText(typed, locale) ? u" "_s + caption + u" "_s + typed + u" "_s
-                                                : u"  "_s + caption + u" 0.0 "_s;
+    const QString unit = field.unit ? toQString(entryAt(UnitNames, *field.unit)) : QString();
+    QString item = isNumericText(field.text, locale) ? u" "_s + field.caption + u" "_s + field.text + u" "_s
+                                                     : u"  "_s + field.caption + u" 0.0 "_s;
     return item + unit;
 }
 
@@ -51,39 +47,73 @@ bool hasStorableResult(const ResultSnapshot &snapshot, const QLocale &locale)
     return isNumericText(snapshot.result, locale);
 }
 
-QString buildResultLine(const ResultSnapshot &snapshot, const QLocale &locale)
+RecordedInputs recordedInputs(const ResultSnapshot &snapshot)
 {
-    QString line = alloyName(snapshot.alloy) + u"  "_s + toQString(entryAt(ShapeNames, snapshot.shape))
-                   + u"  "_s;
+    RecordedInputs recorded;
+    recorded.alloy = snapshot.alloy;
+    recorded.shape = snapshot.shape;
+    recorded.numPieces = snapshot.numPieces;
+    const auto record = [&](int field, bool withUnit) {
+        const auto i = static_cast<std::size_t>(field);
+        recorded.fields[i] = RecordedInputs::Field{snapshot.captions[i], snapshot.params[i],
+                                                   withUnit ? std::optional(snapshot.units[i]) : std::nullopt};
+    };
 
     // The size-list shapes write their picked size in place of field 0 (and
-    // field 1 for Pipe) and then only the length; they never look at which
-    // fields are visible.
+    // field 1 for Pipe) and then only the length, always with its unit; they
+    // never look at which fields are visible.
     switch (static_cast<Shape>(snapshot.shape)) {
     case Shape::Pipe:
-        line += u"  Schedule: "_s + toQString(entryAt(PipeSchedules, snapshot.pipeSchedule))
-                + u" Size: "_s + toQString(entryAt(PipeSizes, snapshot.pipeSize))
-                + fieldItem(snapshot, 2, true, locale);
+        recorded.pipeSchedule = snapshot.pipeSchedule;
+        recorded.pipeSize = snapshot.pipeSize;
+        record(2, true);
         break;
     case Shape::Tees:
-        line += u" "_s + snapshot.captions[0] + u" "_s + toQString(entryAt(TeeSizes, snapshot.teeSize))
-                + fieldItem(snapshot, 1, true, locale);
+        recorded.sizeCaption = snapshot.captions[0];
+        recorded.teeSize = snapshot.teeSize;
+        record(1, true);
         break;
     case Shape::Rebar:
-        line += u" "_s + snapshot.captions[0] + u" "_s + toQString(entryAt(RebarSizes, snapshot.rebarSize))
-                + fieldItem(snapshot, 1, true, locale);
+        recorded.sizeCaption = snapshot.captions[0];
+        recorded.rebarSize = snapshot.rebarSize;
+        record(1, true);
         break;
     default:
         for (int i = 0; i < ParamCount; ++i) {
             const auto at = static_cast<std::size_t>(i);
             if (snapshot.paramVisible[at])
-                line += fieldItem(snapshot, i, snapshot.unitVisible[at], locale);
+                record(i, snapshot.unitVisible[at]);
         }
         break;
     }
+    return recorded;
+}
 
-    return line + u"  Pieces: "_s + snapshot.numPieces + u"  Total Weight: "_s + snapshot.result
-           + u" lbs."_s;
+QString buildResultLine(const ResultSnapshot &snapshot, const QLocale &locale)
+{
+    const RecordedInputs recorded = recordedInputs(snapshot);
+    QString line = alloyName(recorded.alloy) + u"  "_s + toQString(entryAt(ShapeNames, recorded.shape)) + u"  "_s;
+
+    switch (static_cast<Shape>(recorded.shape)) {
+    case Shape::Pipe:
+        line += u"  Schedule: "_s + toQString(entryAt(PipeSchedules, recorded.pipeSchedule)) + u" Size: "_s
+                + toQString(entryAt(PipeSizes, recorded.pipeSize));
+        break;
+    case Shape::Tees:
+        line += u" "_s + recorded.sizeCaption + u" "_s + toQString(entryAt(TeeSizes, recorded.teeSize));
+        break;
+    case Shape::Rebar:
+        line += u" "_s + recorded.sizeCaption + u" "_s + toQString(entryAt(RebarSizes, recorded.rebarSize));
+        break;
+    default:
+        break;
+    }
+    for (const std::optional<RecordedInputs::Field> &field : recorded.fields) {
+        if (field)
+            line += fieldItem(*field, locale);
+    }
+
+    return line + u"  Pieces: "_s + recorded.numPieces + u"  Total Weight: "_s + snapshot.result + u" lbs."_s;
 }
 
 } // namespace keldary

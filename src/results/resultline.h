@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace keldary {
 
@@ -28,6 +29,37 @@ struct ResultSnapshot {
     QString numPieces;                        // txtNumPieces, as typed
     QString result;                           // txtResult, as shown
 };
+
+// The inputs a result line records, and nothing else: the alloy, the stock
+// form, each dimension the line writes (caption, text as typed, and its unit
+// where the line names one), the picked sizes and the pieces. Two window
+// states with equal RecordedInputs give the same line for the same weight;
+// a weight belongs to a line only when it was calculated from equal inputs.
+struct RecordedInputs {
+    struct Field {
+        QString caption;
+        QString text;
+        std::optional<int> unit;
+
+        friend bool operator==(const Field &, const Field &) = default;
+    };
+
+    int alloy = 0;
+    int shape = 0;
+    std::array<std::optional<Field>, ParamCount> fields;
+    QString sizeCaption; // Rebar and Tees: the caption written before the size
+    int pipeSchedule = 0;
+    int pipeSize = 0;
+    int rebarSize = 0;
+    int teeSize = 0;
+    QString numPieces;
+
+    friend bool operator==(const RecordedInputs &, const RecordedInputs &) = default;
+};
+
+// What of the snapshot the line records: fields hidden from the layout, the
+// size lists of other stock forms and the shown weight are left out.
+RecordedInputs recordedInputs(const ResultSnapshot &snapshot);
 
 // True when the shown result is a number that may be stored.
 bool hasStorableResult(const ResultSnapshot &snapshot, const QLocale &locale = QLocale());

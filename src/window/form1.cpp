@@ -7,6 +7,7 @@
 #include "fieldlayouts.h"
 #include "framestyle.h"
 #include "linkcursor.h"
+#include "resultlistbox.h"
 
 #include "data/alloytable.h"
 #include "data/pipeschedules.h"
@@ -27,8 +28,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace keldary {
 
@@ -38,7 +41,8 @@ namespace {
 // a narrow screen font; Liberation Sans runs about 5 % wider, so the window sets
 // it 5 % narrower and "Size - Outer Diameter:" keeps to two lines and
 // "Stainless 300 Series" fits its list. The list's font was drawn for Arial,
-// whose metrics Liberation Sans has.
+// whose metrics Liberation Sans has, at its full width: the list does not take
+// the window's narrower setting.
 QFont windowFont()
 {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -51,6 +55,7 @@ QFont listFont()
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(6);
+    font.setStretch(QFont::Unstretched);
     return font;
 }
 
@@ -92,6 +97,9 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
 // change of font by building its popup list to hand the font on; the window's
 // eleven lists would build eleven popups before the window first shows. A
 // popup built later, when its list first opens, takes the list's font itself.
+// A turn of the mouse wheel over a list that does not have the focus is meant
+// for the window: it passes on and changes nothing. A focused list keeps the
+// wheel; the wheel alone does not give a list the focus.
 class DropDownList : public QComboBox
 {
 public:
@@ -101,9 +109,18 @@ public:
         m_settingUp = true;
         setFont(font);
         m_settingUp = false;
+        setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
+    void wheelEvent(QWheelEvent *event) override
+    {
+        if (hasFocus())
+            QComboBox::wheelEvent(event);
+        else
+            event->ignore();
+    }
+
     void changeEvent(QEvent *event) override
     {
         if (m_settingUp && event->type() == QEvent::FontChange)
@@ -243,7 +260,7 @@ void Form1::createControls()
 
     cmdCalculate = button(this, "cmdCalculate", QStringLiteral("Calculate"), fromTwips(3960, 3600, 1212, 372));
     cmdClearFields = button(this, "cmdClearFields", QStringLiteral("Clear Fields"), fromTwips(5400, 3600, 1212, 372));
-    lstResults = place<QListWidget>(this, "lstResults", fromTwips(120, 4080, 6612, 516));
+    lstResults = place<ResultListBox>(this, "lstResults", fromTwips(120, 4080, 6612, 516));
     lstResults->setFont(listFont());
     lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lstResults->setSortingEnabled(false);
@@ -284,6 +301,7 @@ void Form1::createControls()
 
     connect(cmbShapes, &QComboBox::currentIndexChanged, this, &Form1::cmbShapes_Click);
     connect(cmdCalculate, &QPushButton::clicked, this, &Form1::cmdCalculate_Click);
+    connect(txtResult, &QLineEdit::textChanged, this, &Form1::txtResult_Change);
     connect(cmdClearFields, &QPushButton::clicked, this, &Form1::cmdClearFields_Click);
     connect(cmdStoreResult, &QPushButton::clicked, this, &Form1::cmdStoreResult_Click);
     connect(cmdDeleteResult, &QPushButton::clicked, this, &Form1::cmdDeleteResult_Click);
@@ -448,12 +466,15 @@ CalcInput Form1::calcInput() const
 
 void Form1::CalculateWeight()
 {
+    const RecordedInputs read = recordedInputs(resultSnapshot());
     const CalcOutcome outcome = keldary::CalculateWeight(calcInput());
     // The message comes first; the result box is written once it is answered.
     if (outcome.message)
         showMessage(*outcome.message);
-    if (txtResult->text() != outcome.result)
-        txtResult->setText(outcome.result);
+    writeResult(outcome.result);
+    // After a message the box shows an older text, which belongs to no inputs.
+    m_resultTypedByHand = false;
+    m_weighedInputs = outcome.weighed ? std::optional(read) : std::nullopt;
 }
 
 void Form1::cmdClearFields_Click()
@@ -461,7 +482,24 @@ void Form1::cmdClearFields_Click()
     for (QLineEdit *param : txtParam)
         param->clear();
     txtNumPieces->setText(QStringLiteral("1"));
-    txtResult->clear();
+    writeResult(QString());
+    m_resultTypedByHand = false;
+    m_weighedInputs.reset();
+}
+
+void Form1::writeResult(const QString &text)
+{
+    const QScopedValueRollback writing(m_writingResult, true);
+    if (txtResult->text() != text)
+        txtResult->setText(text);
+}
+
+void Form1::txtResult_Change()
+{
+    // Calculate and Clear Fields write the box themselves. Any other change is
+    // the user's: typed, pasted, undone, or set through an assistive tool.
+    if (!m_writingResult)
+        m_resultTypedByHand = true;
 }
 
 ResultSnapshot Form1::resultSnapshot() const
@@ -492,7 +530,16 @@ void Form1::cmdStoreResult_Click()
         showMessage({QStringLiteral("There is no calculation to be stored"), QStringLiteral("Store Failed")});
         return;
     }
+    // A line must never pair the inputs shown now with a weight calculated
+    // from others; changing an input and changing it back is no change.
+    if (!m_resultTypedByHand && m_weighedInputs != recordedInputs(snapshot)) {
+        showMessage({QStringLiteral("The weight shown was not calculated from the current inputs"),
+                     QStringLiteral("Store Failed")});
+        return;
+    }
     lstResults->addItem(buildResultLine(snapshot));
+    // The new line shows at once, without taking the selection.
+    lstResults->scrollToItem(lstResults->item(lstResults->count() - 1));
 }
 
 void Form1::cmdDeleteResult_Click()
@@ -538,7 +585,9 @@ void Form1::cmdExit_Click()
 
 void Form1::lblAuthorInfo2_Click()
 {
-    openProviderPage();
+    if (!openProviderPage())
+        showMessage({QStringLiteral("No web browser could be started to open ") + lblAuthorInfo2->text(),
+                     QStringLiteral("Web Link")});
 }
 
 void Form1::showMessage(const Message &message)

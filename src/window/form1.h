@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -65,6 +66,8 @@ private:
     void cmdPrint_Click();
     void cmdExit_Click();
     void lblAuthorInfo2_Click();
+    void txtResult_Change();
+    void writeResult(const QString &text);
 
     CalcInput calcInput() const;
     ResultSnapshot resultSnapshot() const;
@@ -73,6 +76,12 @@ private:
     MessageSink m_messageSink;
     std::unique_ptr<ReportPrinter> m_printer;
     std::unique_ptr<QStyle> m_frameStyle;
+    // Whose weight txtResult shows: Store Result takes one typed by hand since
+    // the last Calculate, or one that Calculate computed from inputs that the
+    // stored line would still record the same.
+    std::optional<RecordedInputs> m_weighedInputs;
+    bool m_resultTypedByHand = false;
+    bool m_writingResult = false;
 
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame2 = nullptr;

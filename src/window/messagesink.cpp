@@ -3,7 +3,9 @@
 
 #include "messagesink.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace keldary {
 
@@ -11,6 +13,8 @@ MessageSink messageBoxSink(QWidget *parent)
 {
     return [parent](const Message &message) {
         QMessageBox box(QMessageBox::NoIcon, message.title, message.text, QMessageBox::Ok, parent);
+        // Styles that put icons on dialog buttons would give OK one; a message has none.
+        box.button(QMessageBox::Ok)->setIcon(QIcon());
         box.exec();
     };
 }

@@ -191,7 +191,12 @@ void TestWeightCalculation::weights_data()
     QTest::newRow("angles with a leg in feet") << C << input(Shape::Angles, {{"0.25", Ft}, {"2", In}, {"0.25", In}, {"10", Ft}}) << "41.325";
 
     QTest::newRow("plate of zero thickness") << C << input(Shape::Plate, {{"0", In}, {"12", In}, {"10", Ft}}) << "0.000";
-    QTest::newRow("angles thicker than its legs") << C << input(Shape::Angles, {{"1", In}, {"1", In}, {"3", In}, {"12", In}}) << "-10.440";
+    // An angle whose thickness equals a leg is a solid section; a negative thickness passes the proportion test.
+    QTest::newRow("angles thickness equal to both legs") << C << input(Shape::Angles, {{"1", In}, {"1", In}, {"1", In}, {"12", In}}) << "3.480";
+    QTest::newRow("angles thickness equal to a leg in feet") << C << input(Shape::Angles, {{"1", Ft}, {"12", In}, {"12", In}, {"1", In}}) << "41.760";
+    QTest::newRow("angles thickness compared in inches") << C << input(Shape::Angles, {{"3", In}, {"2", In}, {"6.35", Mm}, {"10", Ft}}) << "41.325";
+    QTest::newRow("angles of zero thickness") << C << input(Shape::Angles, {{"3", In}, {"2", In}, {"0", In}, {"10", Ft}}) << "0.000";
+    QTest::newRow("angles of negative thickness") << C << input(Shape::Angles, {{"3", In}, {"2", In}, {"-0.25", In}, {"10", Ft}}) << "-45.675";
 
     // Tubes.
     QTest::newRow("round tube 2 x 0.25 in x 10 ft") << C << input(Shape::RoundTube, {{"2", In}, {"0.25", In}, {"10", Ft}}) << "46.725";
@@ -241,6 +246,7 @@ void TestWeightCalculation::weights()
     const CalcOutcome out = CalculateWeight(in, QLocale(locale));
     QCOMPARE(out.message, std::nullopt);
     QCOMPARE(out.result, expected);
+    QVERIFY(out.weighed);
 }
 
 void TestWeightCalculation::messages_data()
@@ -313,6 +319,23 @@ void TestWeightCalculation::messages_data()
     QTest::newRow("rectangular tube 1 x 1 x 0.25 in") << input(Shape::RectangularTube, {{"1"}, {"1"}, {"0.25"}, {"1", Ft}})
             << "" << "The Thickness is too large in proportion to the Width and/or Height" << InvalidInput;
 
+    // Angles: the thickness may not exceed either leg, compared in inches.
+    const QString angleThickness = QStringLiteral("The Thickness is too large in proportion to the Legs");
+    QTest::newRow("angles 1 x 1 in, thickness 3 in") << shownBefore(input(Shape::Angles, {{"1"}, {"1"}, {"3"}, {"12"}}), "12.5")
+            << "12.500" << angleThickness << InvalidInput;
+    QTest::newRow("angles thickness over leg 1 only") << input(Shape::Angles, {{"1"}, {"3"}, {"1.5"}, {"12"}})
+            << "" << angleThickness << InvalidInput;
+    QTest::newRow("angles thickness over leg 2 only") << input(Shape::Angles, {{"3"}, {"1"}, {"1.5"}, {"12"}})
+            << "" << angleThickness << InvalidInput;
+    QTest::newRow("angles thickness 26 mm on 1 in legs") << input(Shape::Angles, {{"1"}, {"1"}, {"26", Mm}, {"12"}})
+            << "" << angleThickness << InvalidInput;
+    QTest::newRow("angles 1 ft legs, thickness 13 in") << input(Shape::Angles, {{"1", Ft}, {"1", Ft}, {"13"}, {"12"}})
+            << "" << angleThickness << InvalidInput;
+    QTest::newRow("angles with a negative leg") << input(Shape::Angles, {{"-1"}, {"2"}, {"0.25"}, {"12"}})
+            << "" << angleThickness << InvalidInput;
+    QTest::newRow("angles fields tested before the proportion") << input(Shape::Angles, {{"1"}, {"1"}, {"3"}, {"x"}})
+            << "" << Illegal + "Length" << IllegalInput;
+
     // Pipe sizes not made in a schedule.
     const QString notMade = QStringLiteral("This pipe size is not made in the selected schedule");
     QTest::newRow("pipe 4-1/2 in has no schedule") << shownBefore(pipe(Pipe4_1_2, Schedule40, {"10", Ft}), "12.5")
@@ -355,6 +378,8 @@ void TestWeightCalculation::messages()
 
     const CalcOutcome out = CalculateWeight(in, QLocale::c());
     QCOMPARE(out.result, result);
+    // Whatever the result box shows afterwards, it is no weight of these inputs.
+    QVERIFY(!out.weighed);
     if (text.isEmpty()) {
         QCOMPARE(out.message, std::nullopt);
     } else {

@@ -84,6 +84,7 @@ void TestCalculate::weights_data()
     QTest::newRow("angles length 120 in") << Entry{0, 0, {"3", "2", "0.25", "120"}, {In, In, In, In}} << "41.325";
     QTest::newRow("angles in centimetres and metres")
         << Entry{0, 0, {"7.62", "5.08", "0.635", "3.048"}, {Cm, Cm, Cm, M}} << "41.325";
+    QTest::newRow("angles thickness equal to the legs") << Entry{0, 0, {"1", "1", "1", "12"}, {In, In, In, In}} << "3.480";
     QTest::newRow("plate in yards") << Entry{7, 0, {"0.5", "12", "1"}, {In, In, Yd}} << "61.258";
     QTest::newRow("zero dimension") << Entry{10, 0, {"0", "1"}, {In, Ft}} << "0.000";
     QTest::newRow("tiny negative weight shows no minus") << Entry{10, 0, {"1", "1"}, {In, Ft}, "-0.0001"} << "0.000";
@@ -184,6 +185,12 @@ void TestCalculate::messages_data()
         << "" << rectWall << "Invalid Input" << "";
     QTest::newRow("rectangular tube 1 x 1, wall 2") << Entry{9, 0, {"1", "1", "2", "1"}}
         << "" << rectWall << "Invalid Input" << "";
+
+    const QString angleThickness = "The Thickness is too large in proportion to the Legs";
+    QTest::newRow("angles thickness 3 in on 1 in legs") << Entry{0, 0, {"1", "1", "3", "12"}, {In, In, In, In}}
+        << "12.5" << angleThickness << "Invalid Input" << "12.500";
+    QTest::newRow("angles thickness over leg 2 in mm") << Entry{0, 0, {"3", "25.4", "1.5", "12"}, {In, Mm, In, In}}
+        << "" << angleThickness << "Invalid Input" << "";
 
     const QString notMade = "This pipe size is not made in the selected schedule";
     QTest::newRow("pipe 4-1/2 in any schedule") << Entry{6, 0, {"", "", "10"}, {}, "1", {13, 4}}

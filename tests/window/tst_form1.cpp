@@ -3,10 +3,17 @@
 
 #include "formfixture.h"
 
+#include "window/messagesink.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QGroupBox>
+#include <QMessageBox>
+#include <QProxyStyle>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStyleFactory>
+#include <QTimer>
 
 using namespace keldary;
 
@@ -35,6 +42,7 @@ private slots:
     void tabOrder();
     void altEClosesTheWindow();
     void enterAndEscapePressNoButton();
+    void messageBoxHasOkOnlyAndNoIcon();
 };
 
 void TestForm1::freshStartLists_data()
@@ -191,6 +199,7 @@ void TestForm1::fontsAndHiddenLabels()
     QVERIFY(!f.form->windowIcon().isNull());
     QCOMPARE(f.results()->font().family(), QString("Liberation Sans"));
     QCOMPARE(f.results()->font().pointSizeF(), 6.0);
+    QCOMPARE(f.results()->font().stretch(), 100);
     QVERIFY(f.label("Label8")->font().bold());
     // The lists' narrower font, on the list and on its popup alike.
     for (QComboBox *combo : f.form->findChildren<QComboBox *>()) {
@@ -414,6 +423,57 @@ void TestForm1::enterAndEscapePressNoButton()
     QCOMPARE(exit.count(), 0);
     QVERIFY(f.form->isVisible());
     QVERIFY(f.messages.isEmpty());
+}
+
+// A style that puts icons on dialog buttons, as some desktops' styles do.
+class ButtonIconStyle : public QProxyStyle
+{
+public:
+    ButtonIconStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+void TestForm1::messageBoxHasOkOnlyAndNoIcon()
+{
+    const QString styleBefore = QApplication::style()->name();
+    QApplication::setStyle(new ButtonIconStyle);
+    const auto restore = qScopeGuard([&] { QApplication::setStyle(styleBefore); });
+    QWidget parent;
+    parent.show();
+
+    // The box is read and closed from inside its own event loop; the checks
+    // come after it has closed, so a failing one cannot leave it open.
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::Critical;
+    QList<QMessageBox::StandardButton> buttons;
+    bool buttonIcons = true;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttonIcons = false;
+        for (QAbstractButton *button : box->buttons()) {
+            buttons << box->standardButton(button);
+            buttonIcons = buttonIcons || !button->icon().isNull();
+        }
+        box->done(QMessageBox::Ok);
+    });
+    keldary::messageBoxSink(&parent)({"There is no calculation to be stored", "Store Failed"});
+    QCOMPARE(title, QString("Store Failed"));
+    QCOMPARE(text, QString("There is no calculation to be stored"));
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    QCOMPARE(buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+    QVERIFY(!buttonIcons);
 }
 
 QTEST_MAIN(TestForm1)

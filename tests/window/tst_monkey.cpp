@@ -9,6 +9,7 @@
 #include <QScopeGuard>
 
 #include <cmath>
+#include <optional>
 
 using namespace keldary;
 
@@ -17,7 +18,28 @@ using namespace keldary;
 // After every action the window must still be there, the result list must
 // have changed only through Store Result and Remove Result and by one line,
 // and the result box must hold nothing, what it held before, what the user
-// typed into it, or a weight in "0.000" form.
+// typed into it, or a weight in "0.000" form. Store Result must take exactly
+// the weights that belong to the inputs shown: typed by hand since the last
+// Calculate, or calculated from inputs the line would record the same.
+
+// What a stored line records, read from the window by its own rules: alloy,
+// stock form, pieces, each shown text box with its unit where one is shown,
+// and each shown size list.
+static QString recordedKey(const FormFixture &f)
+{
+    QStringList key{QString::number(f.combo("cmbAlloy")->currentIndex()),
+                    QString::number(f.combo("cmbShapes")->currentIndex()), f.edit("txtNumPieces")->text()};
+    for (int i = 0; i < 5; ++i) {
+        if (f.param(i)->isVisibleTo(f.form.get()))
+            key << QString("field %1").arg(i) << f.param(i)->text()
+                << (f.unit(i)->isVisibleTo(f.form.get()) ? QString::number(f.unit(i)->currentIndex()) : "-");
+    }
+    for (const char *list : {"cmbSize", "cmbSchedule", "cmbRebarSizes", "cmbTeeSizes"}) {
+        if (f.combo(QLatin1String(list))->isVisibleTo(f.form.get()))
+            key << QLatin1String(list) << QString::number(f.combo(QLatin1String(list))->currentIndex());
+    }
+    return key.join(u'\x1f');
+}
 
 class LinkCatcher : public QObject
 {
@@ -178,6 +200,16 @@ void TestMonkey::randomUse()
                                     + QStringLiteral("[0-9]{3}$"));
     const QString negativeZero = QStringLiteral("-0") + used.decimalPoint() + QStringLiteral("000");
     const QStringList titles{"Invalid Input", "Illegal Input", "Store Failed", "Remove Failed", "Print Failed"};
+    const QString notCurrent = "The weight shown was not calculated from the current inputs";
+    const QString noCalculation = "There is no calculation to be stored";
+    const QString angleThickness = "The Thickness is too large in proportion to the Legs";
+    const QStringList texts{"The Tube Wall Cannot exceed the Outer Diameter",
+                            "The Thickness is too large in proportion to the Width",
+                            "The Thickness is too large in proportion to the Width and/or Height", angleThickness,
+                            "This pipe size is not made in the selected schedule",
+                            "The result is too large to calculate", noCalculation, notCurrent,
+                            "Please select a calculation to delete", "No printer is available",
+                            "The report could not be printed"};
 
     LinkCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
@@ -186,7 +218,10 @@ void TestMonkey::randomUse()
     f.show();
     Monkey monkey(seed, f);
     QStringList stored;
-    int weights = 0, storedLines = 0, removedLines = 0;
+    int weights = 0, storedLines = 0, removedLines = 0, notCurrentRefusals = 0;
+    // The model of whose weight the result box shows.
+    bool typedByHand = false;
+    std::optional<QString> weighedKey;
 
     for (int step = 0; step < actions; ++step) {
         const QString before = f.edit("txtResult")->text();
@@ -196,17 +231,38 @@ void TestMonkey::randomUse()
                                   .arg(seed).arg(step).arg(action).arg(step + 1);
 
         QVERIFY2(f.form->isVisible(), qPrintable(where));
-        for (qsizetype m = messagesBefore; m < f.messages.size(); ++m) {
-            QVERIFY2(!f.messages[m].text.isEmpty() && titles.contains(f.messages[m].title), qPrintable(where));
-            QVERIFY2(!f.messages[m].text.contains("nan", Qt::CaseInsensitive), qPrintable(where));
+        const QList<Message> said = f.messages.mid(messagesBefore);
+        for (const Message &message : said) {
+            QVERIFY2(titles.contains(message.title), qPrintable(where));
+            QVERIFY2(texts.contains(message.text) || message.text.startsWith("You entered an illegal value for the "),
+                     qPrintable(where + " said " + message.text));
+            QVERIFY2(!message.text.contains("nan", Qt::CaseInsensitive), qPrintable(where));
+            if (message.text == angleThickness)
+                QVERIFY2(f.combo("cmbShapes")->currentIndex() == 0, qPrintable(where));
         }
 
         const QStringList lines = f.lines();
-        if (action == "Store Result" && lines.size() == stored.size() + 1) {
-            QVERIFY2(lines.mid(0, stored.size()) == stored, qPrintable(where));
-            QVERIFY2(lines.last().endsWith(before + " lbs."), qPrintable(where));
-            stored = lines;
-            ++storedLines;
+        if (action == "Store Result") {
+            const bool belongs = typedByHand || weighedKey == recordedKey(f);
+            const bool added = lines.size() == stored.size() + 1;
+            if (added) {
+                QVERIFY2(belongs && said.isEmpty(), qPrintable(where + " stored a weight of other inputs"));
+                QVERIFY2(lines.mid(0, stored.size()) == stored, qPrintable(where));
+                QVERIFY2(lines.last().endsWith(before + " lbs."), qPrintable(where));
+                stored = lines;
+                ++storedLines;
+            } else {
+                QVERIFY2(lines == stored, qPrintable(where + " changed the list"));
+                QVERIFY2(said.size() == 1, qPrintable(where));
+                // A shown weight is a number: only its origin can refuse it.
+                if (belongs)
+                    QVERIFY2(said.first().text == noCalculation && !before.contains(weight), qPrintable(where));
+                else if (before.contains(weight))
+                    QVERIFY2(said.first().text == notCurrent, qPrintable(where + " said " + said.first().text));
+                else
+                    QVERIFY2(said.first().text == notCurrent || said.first().text == noCalculation, qPrintable(where));
+                notCurrentRefusals += said.first().text == notCurrent;
+            }
         } else if (action == "Remove Result" && lines.size() + 1 == stored.size()) {
             QVERIFY2(monkey.m_removedRow >= 0, qPrintable(where));
             stored.removeAt(monkey.m_removedRow);
@@ -226,14 +282,25 @@ void TestMonkey::randomUse()
             QVERIFY2(result == before || result.contains(weight), qPrintable(where + " gave " + result));
         else
             QVERIFY2(result == before, qPrintable(where));
+        if (action.startsWith("type") && action.endsWith("as result")) {
+            typedByHand = typedByHand || result != before;
+        } else if (action == "Clear Fields") {
+            typedByHand = false;
+            weighedKey.reset();
+        } else if (action == "Calculate") {
+            // Every run that computes nothing says why; a silent run wrote a weight.
+            typedByHand = false;
+            weighedKey = said.isEmpty() ? std::optional(recordedKey(f)) : std::nullopt;
+        }
         if (action == "Calculate") {
             weights += result != before;
             QVERIFY2(result == before || result != negativeZero, qPrintable(where + " gave " + result));
             QVERIFY2(result == before || !result.contains("inf", Qt::CaseInsensitive), qPrintable(where));
         }
     }
-    qInfo("%d actions: %d new weights, %d lines stored, %d removed, %d messages, %d links opened", actions,
-          weights, storedLines, removedLines, int(f.messages.size()), catcher.opened);
+    qInfo("%d actions: %d new weights, %d lines stored, %d refused as not current, %d removed, %d messages, "
+          "%d links opened", actions, weights, storedLines, notCurrentRefusals, removedLines, int(f.messages.size()),
+          catcher.opened);
     QLocale::setDefault(QLocale::c());
 }
 

@@ -35,6 +35,11 @@ private slots:
     void storeRefused_data();
     void storeRefused();
     void storeChangesNothingElse();
+    void storeOnlyAWeightOfTheShownInputs_data();
+    void storeOnlyAWeightOfTheShownInputs();
+    void newLineIsScrolledIntoView();
+    void clickKeepsOrSelectsALine_data();
+    void clickKeepsOrSelectsALine();
     void removeKeepsOrderAndSelectsNothing();
     void removeWithoutSelection();
     void printSendsTheReport();
@@ -146,6 +151,171 @@ void TestResultList::storeChangesNothingElse()
     QCOMPARE(f.combo("cmbShapes")->currentIndex(), 10);
 }
 
+// One step of a user's session: "name=text" types the text into a box
+// (replacing what it held), "name#n" picks position n in a list, and
+// "Calculate" or "Clear Fields" presses that button.
+static void perform(const FormFixture &f, const QString &step)
+{
+    if (step == "Calculate") {
+        f.press("cmdCalculate");
+    } else if (step == "Clear Fields") {
+        f.press("cmdClearFields");
+    } else if (const qsizetype at = step.indexOf(u'='); at > 0) {
+        QLineEdit *box = f.edit(step.left(at));
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, step.mid(at + 1));
+    } else if (const qsizetype hash = step.indexOf(u'#'); hash > 0) {
+        f.combo(step.left(hash))->setCurrentIndex(step.mid(hash + 1).toInt());
+    } else {
+        QFAIL(qPrintable("unknown step " + step));
+    }
+}
+
+void TestResultList::storeOnlyAWeightOfTheShownInputs_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("weight"); // of the stored line; empty when Store refuses
+    QTest::addColumn<QString>("message");
+
+    const QString notCurrent = "The weight shown was not calculated from the current inputs";
+    const QString none = "There is no calculation to be stored";
+
+    // Every row starts from Angles 3 x 2 x 0.25 in, 120 in long, calculated: 41.325.
+    QTest::newRow("nothing changed") << QStringList{} << "41.325" << "";
+    QTest::newRow("length changed") << QStringList{"txtParam_3=240"} << "" << notCurrent;
+    QTest::newRow("length changed and changed back") << QStringList{"txtParam_3=240", "txtParam_3=120"} << "41.325" << "";
+    QTest::newRow("unit of the length changed") << QStringList{"cmbUnits_3#1"} << "" << notCurrent;
+    QTest::newRow("unit changed and changed back") << QStringList{"cmbUnits_2#3", "cmbUnits_2#0"} << "41.325" << "";
+    QTest::newRow("alloy changed") << QStringList{"cmbAlloy#4"} << "" << notCurrent;
+    QTest::newRow("pieces changed") << QStringList{"txtNumPieces=2"} << "" << notCurrent;
+    QTest::newRow("stock form changed") << QStringList{"cmbShapes#10"} << "" << notCurrent;
+    QTest::newRow("stock form changed and changed back") << QStringList{"cmbShapes#10", "cmbShapes#0"} << "41.325" << "";
+    QTest::newRow("a field the angle does not show") << QStringList{"txtParam_4=9"} << "41.325" << "";
+    QTest::newRow("the pipe size, not shown for angles") << QStringList{"cmbSize#3"} << "41.325" << "";
+    QTest::newRow("weight typed by hand after a change") << QStringList{"txtParam_3=240", "txtResult=82.650"} << "82.650" << "";
+    QTest::newRow("calculated again after a change") << QStringList{"txtParam_3=240", "Calculate"} << "82.650" << "";
+    QTest::newRow("a calculation that ended with a message")
+        << QStringList{"txtParam_2=x", "Calculate", "txtParam_2=0.25"} << "" << notCurrent;
+    QTest::newRow("the thickness message, then a good calculation")
+        << QStringList{"txtParam_2=3", "Calculate", "txtParam_2=0.25", "Calculate"} << "41.325" << "";
+    QTest::newRow("the pieces message")
+        << QStringList{"txtNumPieces=x", "Calculate", "txtNumPieces=1"} << "" << notCurrent;
+    QTest::newRow("a typed weight is replaced by the next calculation")
+        << QStringList{"txtResult=7", "Calculate", "txtParam_3=240"} << "" << notCurrent;
+    QTest::newRow("after Clear Fields") << QStringList{"Clear Fields"} << "" << none;
+    QTest::newRow("after Clear Fields, a weight typed by hand") << QStringList{"Clear Fields", "txtResult=5"} << "5" << "";
+    const QStringList pipe{"cmbShapes#6", "txtParam_2=20", "cmbUnits_2#1", "cmbSize#8", "cmbSchedule#4", "Calculate"};
+    QTest::newRow("pipe size changed") << pipe + QStringList{"cmbSize#9"} << "" << notCurrent;
+    QTest::newRow("pipe schedule changed") << pipe + QStringList{"cmbSchedule#6"} << "" << notCurrent;
+    QTest::newRow("pipe size changed and changed back") << pipe + QStringList{"cmbSize#9", "cmbSize#8"} << "73.060" << "";
+    QTest::newRow("pipe field under the size list") << pipe + QStringList{"txtParam_0=5"} << "73.060" << "";
+    QTest::newRow("rebar size changed")
+        << QStringList{"cmbShapes#8", "txtParam_1=20", "cmbUnits_1#1", "Calculate", "cmbRebarSizes#2"} << "" << notCurrent;
+    QTest::newRow("tee size changed")
+        << QStringList{"cmbShapes#16", "txtParam_1=10", "cmbUnits_1#1", "Calculate", "cmbTeeSizes#2"} << "" << notCurrent;
+}
+
+void TestResultList::storeOnlyAWeightOfTheShownInputs()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, weight);
+    QFETCH(QString, message);
+    FormFixture f;
+    f.show();
+    for (const QString &step : {"txtParam_0=3", "txtParam_1=2", "txtParam_2=0.25", "txtParam_3=120", "Calculate"})
+        perform(f, step);
+    QCOMPARE(f.edit("txtResult")->text(), QString("41.325"));
+    for (const QString &step : steps)
+        perform(f, step);
+    const QString shown = f.edit("txtResult")->text();
+    f.messages.clear();
+
+    f.press("cmdStoreResult");
+    if (weight.isEmpty()) {
+        QCOMPARE(f.messages, QList<Message>{(Message{message, "Store Failed"})});
+        QCOMPARE(f.lines(), QStringList{});
+    } else {
+        QCOMPARE(f.messages, QList<Message>{});
+        QCOMPARE(f.lines().size(), 1);
+        QVERIFY2(f.lines().first().endsWith("Total Weight: " + weight + " lbs."), qPrintable(f.lines().first()));
+        // Store again: the same state gives a second, equal line.
+        f.press("cmdStoreResult");
+        QCOMPARE(f.lines().size(), 2);
+        QCOMPARE(f.lines().at(1), f.lines().at(0));
+    }
+    QCOMPARE(f.edit("txtResult")->text(), shown);
+}
+
+void TestResultList::newLineIsScrolledIntoView()
+{
+    FormFixture f;
+    f.show();
+    QListWidget *list = f.results();
+    for (int i = 1; i <= 6; ++i) {
+        f.edit("txtResult")->setText(QString::number(i) + ".000");
+        f.press("cmdStoreResult");
+        QCOMPARE(list->count(), i);
+        const QRect line = list->visualItemRect(list->item(i - 1));
+        // Wholly visible from top to bottom (a long line may run past the right edge).
+        QVERIFY2(line.top() >= 0 && line.bottom() <= list->viewport()->rect().bottom(),
+                 qPrintable(QString("line %1 at %2 to %3, list shows 0 to %4")
+                                    .arg(i).arg(line.top()).arg(line.bottom()).arg(list->viewport()->rect().bottom())));
+        QVERIFY(list->selectedItems().isEmpty());
+        QCOMPARE(list->currentRow(), -1);
+    }
+}
+
+void TestResultList::clickKeepsOrSelectsALine_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<int>("selected"); // afterwards, and removed by Remove Result
+
+    QTest::newRow("click on the empty part") << "click below" << 1;
+    QTest::newRow("double click on the empty part") << "double click below" << 1;
+    QTest::newRow("drag within the empty part") << "drag below" << 1;
+    QTest::newRow("click on the first line") << "click line 0" << 0;
+    QTest::newRow("click on the selected line") << "click line 1" << 1;
+}
+
+void TestResultList::clickKeepsOrSelectsALine()
+{
+    QFETCH(QString, gesture);
+    QFETCH(int, selected);
+    FormFixture f;
+    f.show();
+    for (const char *weight : {"1.000", "2.000"}) {
+        f.edit("txtResult")->setText(QLatin1String(weight));
+        f.press("cmdStoreResult");
+    }
+    const QStringList stored = f.lines();
+    QListWidget *list = f.results();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QCOMPARE(list->currentRow(), 1);
+
+    const QPoint below(list->viewport()->width() / 2, list->viewport()->height() - 2);
+    QVERIFY(!list->indexAt(below).isValid());
+    if (gesture == "click below") {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
+    } else if (gesture == "double click below") {
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
+    } else if (gesture == "drag below") {
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, below);
+        QTest::mouseMove(list->viewport(), below - QPoint(40, 0));
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, below - QPoint(40, 0));
+    } else {
+        const int row = gesture.section(u' ', 2).toInt();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+    QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(list->selectionModel()->selectedRows().first().row(), selected);
+
+    f.press("cmdDeleteResult");
+    QVERIFY(f.messages.isEmpty());
+    QCOMPARE(f.lines(), QStringList{stored[1 - selected]});
+}
+
 void TestResultList::removeKeepsOrderAndSelectsNothing()
 {
     FormFixture f;
@@ -248,7 +418,7 @@ void TestResultList::webLinkOpensTheProviderPage()
 
 void TestResultList::webLinkWithoutBrowser()
 {
-    // No program on the path can open a page: the click does nothing visible.
+    // No program on the path can open a page: each click says so, and nothing else changes.
     QTemporaryDir empty;
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(empty.path()));
@@ -264,7 +434,8 @@ void TestResultList::webLinkWithoutBrowser()
     QVERIFY(f.form->isVisible());
     QCOMPARE(f.edit("txtResult")->text(), QString("9.000"));
     QCOMPARE(f.lines().size(), 1);
-    QVERIFY(f.messages.isEmpty());
+    const Message noBrowser{"No web browser could be started to open www.keldary.example", "Web Link"};
+    QCOMPARE(f.messages, (QList<Message>{noBrowser, noBrowser}));
 }
 
 void TestResultList::exitClosesTheWindow()

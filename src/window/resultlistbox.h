@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The Keldary developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QListWidget>
+
+namespace keldary {
+
+// The list of stored results. A click on its empty part, below the last line,
+// keeps the selected line: the item view would clear it, and Remove Result
+// would then refuse. A click on a line selects that line as before.
+class ResultListBox : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+};
+
+} // namespace keldary
