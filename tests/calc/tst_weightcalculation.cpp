@@ -233,6 +233,10 @@ void TestWeightCalculation::weights_data()
     QTest::newRow("de_DE: rebar table text read despite the decimal comma") << "de_DE" << rebar(0, {"1", Ft}) << "0,376";
     QTest::newRow("de_DE: large weight without group separators") << "de_DE" << input(Shape::Beam, {{"8", In}, {"1.234.567,8912"}, {"1", Ft}}) << "1234567,891";
     QTest::newRow("en_US: group separator in a length") << "en_US" << input(Shape::Beam, {{"8", In}, {"1"}, {"1,000", Ft}}) << "1000.000";
+    QTest::newRow("ar_EG: -1 piece, typed and shown in its digits and sign") << "ar_EG"
+        << input(Shape::RoundBar, {{"\u0661", In}, {"\u0661", Ft}}, "\u061c-\u0661") << QString::fromUtf8("\u061c-\u0662\u066b\u0666\u0667\u0663");
+    QTest::newRow("sv_SE: -1 piece with its minus sign") << "sv_SE" << input(Shape::RoundBar, {{"1", In}, {"1", Ft}}, "\u22121")
+        << QString::fromUtf8("\u22122,673");
 }
 
 void TestWeightCalculation::weights()
