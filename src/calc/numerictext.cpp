@@ -66,6 +66,16 @@ std::optional<double> plainDecimal(QStringView text, const QLocale &locale)
     return value;
 }
 
+std::optional<double> qtNumber(QStringView text, const QLocale &locale)
+{
+    bool ok = false;
+    const double value = locale.toDouble(text, &ok);
+    // QLocale accepts "inf" and "nan" as numbers; a length or a count cannot be either.
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 QString trimSpaces(const QString &text)
@@ -80,12 +90,23 @@ std::optional<double> numberFromText(const QString &text, const QLocale &locale)
         return std::nullopt;
     if (const auto plain = plainDecimal(trimmed, locale))
         return plain;
-    bool ok = false;
-    const double value = locale.toDouble(trimmed, &ok);
-    // QLocale accepts "inf" and "nan" as numbers; a length or a count cannot be either.
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    if (const auto value = qtNumber(trimmed, locale))
+        return value;
+
+    // Some locales' negative sign is a direction mark and a minus: "\u061c-"
+    // in ar_EG, "\u200e\u2212" in fa_IR. QLocale (6.4) writes it so but reads
+    // only the bare minus, so the program would not read back a negative
+    // weight it has shown itself. The whole sign is taken here; a second sign
+    // after it is not.
+    const QString minus = locale.negativeSign();
+    if (minus.size() > 1 && trimmed.startsWith(minus)) {
+        const QStringView magnitude = trimmed.sliced(minus.size());
+        if (!magnitude.isEmpty() && (magnitude.front().isDigit() || magnitude.startsWith(locale.decimalPoint()))) {
+            if (const auto value = qtNumber(magnitude, locale))
+                return -*value;
+        }
+    }
+    return std::nullopt;
 }
 
 bool isNumericText(const QString &text, const QLocale &locale)

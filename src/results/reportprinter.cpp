@@ -7,6 +7,7 @@
 #include <QLibrary>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -114,6 +115,11 @@ bool takesJobs(const cups_dest_t &dest)
     return !(state && std::strcmp(state, "5") == 0); // IPP_PSTATE_STOPPED
 }
 
+// Qt's CUPS print engine takes extra job options, name and value in turn, as
+// this property; its own print dialog passes the user's choices so (the key
+// is PPK_CupsOptions in Qt's private qcups_p.h).
+constexpr auto CupsJobOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
 const cups_dest_t *findByName(const CupsDestinations &dests, const QString &name)
 {
     for (const cups_dest_t &dest : dests) {
@@ -210,6 +216,13 @@ PrintStatus CupsReportPrinter::print(const std::vector<ReportLine> &lines)
     printer.setDocName(u"Calculations"_s);
     if (!printer.isValid())
         return PrintStatus::Refused;
+    // Qt sends the job to the queue itself, without an lpoptions instance's
+    // options, so the queue's own orientation would win over the instance's
+    // that made it the choice. For a queue this repeats its default.
+    if (const char *orientation = option(*chosen, CUPS_ORIENTATION)) {
+        printer.printEngine()->setProperty(
+            CupsJobOptions, QStringList{QString::fromLatin1(CUPS_ORIENTATION), QString::fromLatin1(orientation)});
+    }
     return renderReport(lines, m_baseFont, printer) ? PrintStatus::Printed : PrintStatus::Refused;
 }
 

@@ -82,6 +82,20 @@ void TestNumericText::numeric_data()
     QTest::newRow("de_DE: comma with exponent") << "de_DE" << "1,5e3" << true << 1500.0;
     QTest::newRow("de_DE: point is no decimal separator") << "de_DE" << "2.5" << false << 0.0;
     QTest::newRow("de_DE: leading point") << "de_DE" << ".376" << false << 0.0;
+
+    // Locales with digits and signs of their own; the negative sign is read
+    // whole, direction mark and all, as the program writes it.
+    QTest::newRow("ar_EG: arabic-indic digits") << "ar_EG" << QString::fromUtf8("\u0661\u0662\u066b\u0665") << true << 12.5;
+    QTest::newRow("ar_EG: its negative sign") << "ar_EG" << QString::fromUtf8("\u061c-\u0662\u066b\u0665") << true << -2.5;
+    QTest::newRow("ar_EG: negative sign before the decimal separator") << "ar_EG" << QString::fromUtf8("\u061c-\u066b\u0665") << true << -0.5;
+    QTest::newRow("ar_EG: negative sign twice") << "ar_EG" << QString::fromUtf8("\u061c-\u061c-\u0662") << false << 0.0;
+    QTest::newRow("ar_EG: negative sign and a hyphen") << "ar_EG" << QString::fromUtf8("\u061c--\u0662") << false << 0.0;
+    QTest::newRow("ar_EG: negative sign alone") << "ar_EG" << QString::fromUtf8("\u061c-") << false << 0.0;
+    QTest::newRow("fa_IR: persian digits") << "fa_IR" << QString::fromUtf8("\u06f1\u06f2\u066b\u06f5") << true << 12.5;
+    QTest::newRow("fa_IR: its negative sign") << "fa_IR" << QString::fromUtf8("\u200e\u2212\u06f2\u066b\u06f5") << true << -2.5;
+    QTest::newRow("fa_IR: negative sign and a plus") << "fa_IR" << QString::fromUtf8("\u200e\u2212+\u06f2") << false << 0.0;
+    QTest::newRow("sv_SE: minus sign") << "sv_SE" << QString::fromUtf8("\u22122,5") << true << -2.5;
+    QTest::newRow("sv_SE: hyphen as minus") << "sv_SE" << "-2,5" << true << -2.5;
 }
 
 void TestNumericText::numeric()

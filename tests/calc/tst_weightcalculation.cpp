@@ -215,6 +215,11 @@ void TestWeightCalculation::weights_data()
     QTest::newRow("beam weight per foot ignores its unit list") << C << input(Shape::Beam, {{"8", In}, {"10", M}, {"1", Ft}}) << "10.000";
     QTest::newRow("beam weighing 1234567.8912") << C << input(Shape::Beam, {{"8", In}, {"1234567.8912"}, {"1", Ft}}) << "1234567.891";
     QTest::newRow("channel 5.4 lb/ft, 3 yd") << C << input(Shape::Channel, {{"4", In}, {"5.4"}, {"3", Yd}}) << "48.600";
+    // The typed weight per foot is steel's; the alloy factor scales it like any other shape.
+    QTest::newRow("beam 10 lb/ft, 20 ft, 2 pieces, aluminum 6061") << C << input(Shape::Beam, {{"8", In}, {"10"}, {"20", Ft}}, "2", Aluminum6061) << "138.480";
+    QTest::newRow("beam 10 lb/ft, 20 ft, 2 pieces, tungsten") << C << input(Shape::Beam, {{"8", In}, {"10"}, {"20", Ft}}, "2", Tungsten) << "961.200";
+    QTest::newRow("channel 5.4 lb/ft, 3 yd, aluminum 6061") << C << input(Shape::Channel, {{"4", In}, {"5.4"}, {"3", Yd}}, "1", Aluminum6061) << "16.825";
+    QTest::newRow("channel 5.4 lb/ft, 3 yd, tungsten") << C << input(Shape::Channel, {{"4", In}, {"5.4"}, {"3", Yd}}, "1", Tungsten) << "116.786";
     QTest::newRow("pipe 2 in sched 40, 21 ft") << C << pipe(Pipe2, Schedule40, {"21", Ft}) << "76.713";
     QTest::newRow("pipe 24 in sched 160, 1 ft") << C << pipe(Pipe24, Schedule160, {"1", Ft}) << "542.100";
     QTest::newRow("pipe 1/8 in sched 5, 1 ft") << C << pipe(Pipe1_8, Schedule5, {"1", Ft}) << "0.138";
@@ -235,6 +240,10 @@ void TestWeightCalculation::weights_data()
     QTest::newRow("de_DE: rebar table text read despite the decimal comma") << "de_DE" << rebar(0, {"1", Ft}) << "0,376";
     QTest::newRow("de_DE: large weight without group separators") << "de_DE" << input(Shape::Beam, {{"8", In}, {"1.234.567,8912"}, {"1", Ft}}) << "1234567,891";
     QTest::newRow("en_US: group separator in a length") << "en_US" << input(Shape::Beam, {{"8", In}, {"1"}, {"1,000", Ft}}) << "1000.000";
+    QTest::newRow("ar_EG: -1 piece, typed and shown in its digits and sign") << "ar_EG"
+        << input(Shape::RoundBar, {{"\u0661", In}, {"\u0661", Ft}}, "\u061c-\u0661") << QString::fromUtf8("\u061c-\u0662\u066b\u0666\u0667\u0663");
+    QTest::newRow("sv_SE: -1 piece with its minus sign") << "sv_SE" << input(Shape::RoundBar, {{"1", In}, {"1", Ft}}, "\u22121")
+        << QString::fromUtf8("\u22122,673");
 }
 
 void TestWeightCalculation::weights()

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Keldary developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "calc/numerictext.h"
 #include "calc/weightformat.h"
 
 #include <QTest>
@@ -19,6 +20,8 @@ private slots:
     void roundsDecimalDigitsNotTheBinaryValue();
     void weightEqualsItsText_data();
     void weightEqualsItsText();
+    void ownDigitsAndSigns_data();
+    void ownDigitsAndSigns();
 };
 
 void TestWeightFormat::formatWeight_data()
@@ -138,6 +141,49 @@ void TestWeightFormat::weightEqualsItsText()
     QFETCH(double, weight);
     const QLocale l(locale);
     QCOMPARE(keldary::formatWeight(weight, l), keldary::formatWeight(keldary::doubleToText(weight, l), l));
+}
+
+// A weight in a locale with digits or a minus sign of its own, written out
+// code point by code point; what is shown must read back as the weight shown.
+void TestWeightFormat::ownDigitsAndSigns_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("weight");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<double>("readBack");
+
+    QTest::newRow("ar_EG: all ten digits") << "ar_EG" << 1234567890.5
+        << QString::fromUtf8("\u0661\u0662\u0663\u0664\u0665\u0666\u0667\u0668\u0669\u0660\u066b\u0665\u0660\u0660")
+        << 1234567890.5;
+    QTest::newRow("ar_EG: negative") << "ar_EG" << -2.6729
+        << QString::fromUtf8("\u061c-\u0662\u066b\u0666\u0667\u0663") << -2.673;
+    QTest::newRow("ar_EG: negative rounding to zero has no sign") << "ar_EG" << -0.0004
+        << QString::fromUtf8("\u0660\u066b\u0660\u0660\u0660") << 0.0;
+    QTest::newRow("fa_IR: all ten digits") << "fa_IR" << 1234567890.5
+        << QString::fromUtf8("\u06f1\u06f2\u06f3\u06f4\u06f5\u06f6\u06f7\u06f8\u06f9\u06f0\u066b\u06f5\u06f0\u06f0")
+        << 1234567890.5;
+    QTest::newRow("fa_IR: negative") << "fa_IR" << -2.6729
+        << QString::fromUtf8("\u200e\u2212\u06f2\u066b\u06f6\u06f7\u06f3") << -2.673;
+    QTest::newRow("sv_SE: positive") << "sv_SE" << 2.6729 << "2,673" << 2.673;
+    QTest::newRow("sv_SE: negative") << "sv_SE" << -1234567.8912
+        << QString::fromUtf8("\u22121234567,891") << -1234567.891;
+}
+
+void TestWeightFormat::ownDigitsAndSigns()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, weight);
+    QFETCH(QString, shown);
+    QFETCH(double, readBack);
+
+    const QLocale l(locale);
+    QCOMPARE(keldary::formatWeight(weight, l), shown);
+    // A previous result is shown again from its text.
+    QCOMPARE(keldary::formatWeight(keldary::doubleToText(weight, l), l), shown);
+    const auto read = keldary::numberFromText(shown, l);
+    QVERIFY2(read.has_value(), qPrintable(shown));
+    QCOMPARE(*read, readBack);
+    QCOMPARE(keldary::formatWeight(shown, l), shown);
 }
 
 QTEST_GUILESS_MAIN(TestWeightFormat)
