@@ -19,9 +19,10 @@ namespace {
 // as the scale allows (at least one pixel), flush with the edges of `rect` as
 // the screen rounds them. Lines of one logical pixel drawn at a fractional
 // scale come out one or two pixels wide, look doubled, or fall outside the
-// control's pixels and are lost. A frame around a list fills what its bands
-// leave of the list's first logical pixel with `inside`, the list's own
-// background, so no line of the window's background shows between them.
+// control's pixels and are lost. A frame around a list first fills its inside
+// with `inside`, the list's own background: the list's contents start at the
+// next logical pixel, and no line of the window's background may show between
+// them and a band narrower than that pixel.
 template <typename Paint>
 void paintCrisp(QPainter *painter, QRect rect, Paint paint, const QBrush &inside = Qt::NoBrush)
 {
