@@ -4,11 +4,18 @@
 /* Starts a program on $DISPLAY and waits until its first top-level window is
  * mapped and viewable, then kills it and reaps it.
  *
- *   mapwatch [-n WM_NAME] [-t SECONDS] -- PROGRAM [ARGS...]
+ *   mapwatch [-n WM_NAME] [-t SECONDS] [-p PROPERTY]... [-c] -- PROGRAM [ARGS...]
  *
  * Prints one line: "<milliseconds from fork to viewable> <peak RSS in KiB>".
  * The peak RSS is the child's ru_maxrss from wait4(), i.e. the high-water mark
  * up to the moment it was killed, which is the same cut-off for every program.
+ *
+ * -p prints the window's text property PROPERTY as it was when the window
+ * mapped, one line "PROPERTY value" each before the line above (several
+ * values separated by commas).
+ * -c closes the window instead of killing the program, the way a window
+ * manager's close button does (a WM_DELETE_WINDOW message), and waits for the
+ * program to end: mapwatch then succeeds only if the program exits with 0.
  *
  * The root window is watched before the program is started, so a map that
  * happens quickly cannot be missed. Without a window manager a top-level
@@ -57,9 +64,57 @@ static int isViewableTopLevel(Display *display, Window window, const char *wante
         && nameMatches(display, window, wanted);
 }
 
+static void printProperty(Display *display, Window window, const char *name)
+{
+    Atom property = XInternAtom(display, name, False);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char *value = NULL;
+    printf("%s", name);
+    if (XGetWindowProperty(display, window, property, 0, 1024, False, AnyPropertyType, &type, &format, &count,
+                           &after, &value) == Success && value && format == 8) {
+        /* A list of texts (WM_CLASS) is NUL-separated. */
+        for (unsigned long i = 0; i + 1 < count; ++i)
+            if (value[i] == '\0')
+                value[i] = ',';
+        printf(" %.*s", (int)count, (const char *)value);
+    }
+    putchar('\n');
+    if (value)
+        XFree(value);
+}
+
+/* Asks the window to close, as a window manager does for its close button.
+ * Returns 0 if the window does not take the request. */
+static int askToClose(Display *display, Window window)
+{
+    Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    Atom *protocols = NULL;
+    int count = 0, takesIt = 0;
+    if (XGetWMProtocols(display, window, &protocols, &count)) {
+        for (int i = 0; i < count; ++i)
+            takesIt |= protocols[i] == deleteWindow;
+        XFree(protocols);
+    }
+    if (!takesIt)
+        return 0;
+    XEvent event;
+    memset(&event, 0, sizeof event);
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = (long)deleteWindow;
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+    return 1;
+}
+
 static void usage(void)
 {
-    fputs("usage: mapwatch [-n WM_NAME] [-t SECONDS] -- PROGRAM [ARGS...]\n", stderr);
+    fputs("usage: mapwatch [-n WM_NAME] [-t SECONDS] [-p PROPERTY]... [-c] -- PROGRAM [ARGS...]\n", stderr);
     exit(2);
 }
 
@@ -67,11 +122,20 @@ int main(int argc, char **argv)
 {
     const char *wantedName = NULL;
     double timeoutMs = 30000;
+    const char *properties[16];
+    int propertyCount = 0;
+    int closeWindow = 0;
     int opt;
-    while ((opt = getopt(argc, argv, "+n:t:")) != -1) {
+    while ((opt = getopt(argc, argv, "+n:t:p:c")) != -1) {
         switch (opt) {
         case 'n': wantedName = optarg; break;
         case 't': timeoutMs = atof(optarg) * 1000; break;
+        case 'p':
+            if (propertyCount == 16)
+                usage();
+            properties[propertyCount++] = optarg;
+            break;
+        case 'c': closeWindow = 1; break;
         default: usage();
         }
     }
@@ -101,6 +165,7 @@ int main(int argc, char **argv)
     }
 
     double mappedAt = -1;
+    Window mapped = None;
     int childGone = 0;
     int status = 0;
     struct rusage usage;
@@ -113,6 +178,7 @@ int main(int argc, char **argv)
             if (event.type == MapNotify && event.xmap.event == root
                 && isViewableTopLevel(display, event.xmap.window, wantedName)) {
                 mappedAt = nowMs();
+                mapped = event.xmap.window;
                 break;
             }
         }
@@ -128,11 +194,42 @@ int main(int argc, char **argv)
         poll(&pfd, 1, left < 50 ? (int)left + 1 : 50);
     }
 
+    for (int i = 0; mappedAt >= 0 && i < propertyCount; ++i)
+        printProperty(display, mapped, properties[i]);
+
+    int closed = 0;
+    if (mappedAt >= 0 && closeWindow && !childGone) {
+        if (!askToClose(display, mapped)) {
+            fputs("mapwatch: the window does not take WM_DELETE_WINDOW\n", stderr);
+        } else {
+            while (!(childGone = wait4(child, &status, WNOHANG, &usage) == child) && nowMs() < started + timeoutMs)
+                poll(NULL, 0, 10);
+            if (!childGone)
+                fprintf(stderr, "mapwatch: %s still runs after its window was closed\n", argv[optind]);
+            closed = childGone;
+        }
+    }
+
     if (!childGone) {
         kill(child, SIGKILL);
         wait4(child, &status, 0, &usage);
     }
     XCloseDisplay(display);
+
+    if (mappedAt >= 0 && closeWindow) {
+        printf("%.3f %ld\n", mappedAt - started, usage.ru_maxrss);
+        if (!closed)
+            return 1;
+        if (WIFSIGNALED(status)) {
+            fprintf(stderr, "mapwatch: %s ended through signal %d\n", argv[optind], WTERMSIG(status));
+            return 1;
+        }
+        if (WEXITSTATUS(status) != 0) {
+            fprintf(stderr, "mapwatch: %s exited with %d\n", argv[optind], WEXITSTATUS(status));
+            return 1;
+        }
+        return 0;
+    }
 
     if (mappedAt < 0) {
         if (childGone)

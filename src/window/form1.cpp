@@ -202,9 +202,9 @@ Form1::Form1(QWidget *parent)
 
 Form1::~Form1()
 {
-    // The frames use m_frameStyle, which goes before the base class deletes the children.
-    for (QGroupBox *box : {Frame1, Frame2, Frame3, Frame4})
-        delete box;
+    // The frames and the list use m_frameStyle, which goes before the base class deletes the children.
+    for (QWidget *framed : std::initializer_list<QWidget *>{Frame1, Frame2, Frame3, Frame4, lstResults})
+        delete framed;
 }
 
 void Form1::setMessageSink(MessageSink sink)
@@ -262,6 +262,7 @@ void Form1::createControls()
     cmdClearFields = button(this, "cmdClearFields", QStringLiteral("Clear Fields"), fromTwips(5400, 3600, 1212, 372));
     lstResults = place<ResultListBox>(this, "lstResults", fromTwips(120, 4080, 6612, 516));
     lstResults->setFont(listFont());
+    lstResults->setStyle(m_frameStyle.get());
     lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lstResults->setSortingEnabled(false);
     cmdStoreResult = button(this, "cmdStoreResult", QStringLiteral("Store Result"), fromTwips(120, 4800, 1212, 372));

@@ -3,11 +3,77 @@
 
 #include "framestyle.h"
 
+#include <QImage>
 #include <QPainter>
-#include <qdrawutil.h>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
+#include <QtMath>
+#include <qdrawutil.h>
 
 namespace keldary {
+
+namespace {
+
+// Paints a frame that `paint` draws at scale 1 as bands one pixel wide along
+// the edges of `rect`, at any scale, in whole screen pixels: each band as wide
+// as the scale allows (at least one pixel), flush with the edges of `rect` as
+// the screen rounds them. Lines of one logical pixel drawn at a fractional
+// scale come out one or two pixels wide, look doubled, or fall outside the
+// control's pixels and are lost. A frame around a list first fills its inside
+// with `inside`, the list's own background: the list's contents start at the
+// next logical pixel, and no line of the window's background may show between
+// them and a band narrower than that pixel.
+template <typename Paint>
+void paintCrisp(QPainter *painter, QRect rect, Paint paint, const QBrush &inside = Qt::NoBrush)
+{
+    const qreal dpr = painter->device()->devicePixelRatio();
+    if (qFuzzyCompare(dpr, 1.0)) {
+        paint(painter, rect);
+        return;
+    }
+
+    // The frame at scale 1, on a sample big enough for the two bands of each side.
+    constexpr int Size = 8;
+    constexpr int Bands = 2;
+    QImage sample(Size, Size, QImage::Format_ARGB32);
+    sample.fill(Qt::transparent);
+    {
+        QPainter samplePainter(&sample);
+        paint(&samplePainter, sample.rect());
+    }
+
+    constexpr qreal Slack = 0.01;
+    const QTransform toDevice = painter->deviceTransform();
+    const QRectF exact = toDevice.mapRect(QRectF(rect));
+    const QRect device(QPoint(qCeil(exact.left() - Slack), qCeil(exact.top() - Slack)),
+                       QPoint(qFloor(exact.right() + Slack) - 1, qFloor(exact.bottom() + Slack) - 1));
+    const int width = qMax(1, qFloor(dpr + Slack));
+
+    painter->save();
+    painter->setWorldTransform(toDevice.inverted() * painter->worldTransform()); // now in screen pixels
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    if (inside.style() != Qt::NoBrush)
+        painter->fillRect(device.adjusted(width, width, -width, -width), inside);
+    const auto fill = [&](const QRect &area, int x, int y) {
+        const QColor color = QColor::fromRgba(sample.pixel(x, y));
+        if (color.alpha() > 0)
+            painter->fillRect(area, color);
+    };
+    for (int band = 0; band < Bands; ++band) {
+        const int inset = band * width;
+        const QRect r = device.adjusted(inset, inset, -inset, -inset);
+        if (r.width() < 2 * width || r.height() < 2 * width)
+            break;
+        // Top and left first: at the corners bottom and right lie above them, as in the sample.
+        fill(QRect(r.left(), r.top(), r.width(), width), Size / 2, band);
+        fill(QRect(r.left(), r.top(), width, r.height()), band, Size / 2);
+        fill(QRect(r.left(), r.bottom() - width + 1, r.width(), width), Size / 2, Size - 1 - band);
+        fill(QRect(r.right() - width + 1, r.top(), width, r.height()), Size - 1 - band, Size / 2);
+    }
+    painter->restore();
+}
+
+} // namespace
 
 FrameStyle::FrameStyle() = default;
 
@@ -34,6 +100,21 @@ QRect FrameStyle::subControlRect(ComplexControl control, const QStyleOptionCompl
     }
 }
 
+void FrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                               const QWidget *widget) const
+{
+    const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
+    if (element != PE_Frame || !frame) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    paintCrisp(painter, frame->rect, [&](QPainter *p, const QRect &r) {
+        QStyleOptionFrame sample(*frame);
+        sample.rect = r;
+        QProxyStyle::drawPrimitive(element, &sample, p, widget);
+    }, frame->palette.base());
+}
+
 void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
                                     QPainter *painter, const QWidget *widget) const
 {
@@ -51,7 +132,7 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
     QRegion border(box->rect);
     border -= label.adjusted(-1, 0, 1, 0);
     painter->setClipRegion(border);
-    qDrawShadeRect(painter, frame, box->palette, true, 1, 0);
+    paintCrisp(painter, frame, [box](QPainter *p, const QRect &r) { qDrawShadeRect(p, r, box->palette, true, 1, 0); });
     painter->restore();
 
     proxy()->drawItemText(painter, label.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,

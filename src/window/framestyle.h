@@ -9,8 +9,9 @@ namespace keldary {
 
 // Draws a frame's caption on its top border, inside the frame's own rectangle,
 // the way the window's layout places its controls: a row 8 px below the frame's
-// top lies inside the border, not on it. Everything else is the application's
-// style, whichever the user picked.
+// top lies inside the border, not on it. Frames (the captioned ones and the
+// results list's) are drawn in whole screen pixels at fractional scales.
+// Everything else is the application's style, whichever the user picked.
 class FrameStyle : public QProxyStyle
 {
 public:
@@ -18,6 +19,8 @@ public:
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl subControl,
                          const QWidget *widget) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                             const QWidget *widget) const override;
 };

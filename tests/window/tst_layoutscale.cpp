@@ -4,7 +4,9 @@
 #include "formfixture.h"
 
 #include <QGroupBox>
+#include <QImage>
 #include <QPixmap>
+#include <QtMath>
 #include <QStyleOptionComboBox>
 
 #include <set>
@@ -56,6 +58,10 @@ private slots:
     void windowScales();
     void controlsKeepTheirPlaces();
     void captionsFit();
+    void bordersDrawn_data();
+    void bordersDrawn();
+    void captionsOnBorder_data();
+    void captionsOnBorder();
 };
 
 void TestLayoutScale::windowScales()
@@ -125,6 +131,167 @@ void TestLayoutScale::captionsFit()
             }
         }
     }
+}
+
+// The window as the screen shows it, in device pixels.
+static QImage screenImage(const FormFixture &f)
+{
+    return f.form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A border pixel is darker than the window's background; the background and
+// the light half of an etched line are not.
+static bool isBackground(QRgb pixel, QRgb background) { return pixel == background; }
+static bool isDark(QRgb pixel, QRgb background) { return qGray(pixel) + 16 < qGray(background); }
+
+// Where a control lies in the window's image, in device pixels.
+static QRectF onScreen(const QImage &image, const QWidget *control)
+{
+    const qreal dpr = image.devicePixelRatio();
+    return {QPointF(control->mapTo(control->window(), QPoint(0, 0))) * dpr, QSizeF(control->size()) * dpr};
+}
+
+// The pixels across one side of a control: from 3 px outside it to `depth`
+// px inside, at `along` (0 to 1) of the side's length. Device pixels.
+static QList<QRgb> across(const QImage &image, const QWidget *control, char side, qreal along, int depth)
+{
+    const qreal dpr = image.devicePixelRatio();
+    const QRectF r = onScreen(image, control);
+    QPointF start, step;
+    switch (side) {
+    case 't': start = {r.left() + along * r.width(), r.top() - 3 * dpr}; step = {0, 1}; break;
+    case 'b': start = {r.left() + along * r.width(), r.bottom() + 3 * dpr}; step = {0, -1}; break;
+    case 'l': start = {r.left() - 3 * dpr, r.top() + along * r.height()}; step = {1, 0}; break;
+    default: start = {r.right() + 3 * dpr, r.top() + along * r.height()}; step = {-1, 0}; break;
+    }
+    QList<QRgb> pixels;
+    for (int i = 0; i < qCeil((3 + depth) * dpr); ++i) {
+        const QPoint p = (start + i * step).toPoint();
+        pixels << image.pixel(p);
+    }
+    return pixels;
+}
+
+void TestLayoutScale::bordersDrawn_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<char>("side");
+    QTest::addColumn<qreal>("along");
+    QTest::addColumn<int>("depth");
+
+    // A frame's top border runs through its caption's middle, so its scan
+    // reaches deeper; the scans keep clear of the controls in the frames.
+    for (const char *frame : {"Frame1", "Frame2", "Frame3", "Frame4"}) {
+        QTest::addRow("%s top", frame) << frame << 't' << 0.97 << 12;
+        QTest::addRow("%s bottom", frame) << frame << 'b' << 0.97 << 4;
+        QTest::addRow("%s left", frame) << frame << 'l' << 0.5 << 4;
+        QTest::addRow("%s right", frame) << frame << 'r' << 0.5 << 4;
+    }
+    for (char side : {'t', 'b', 'l', 'r'})
+        QTest::addRow("lstResults %c", side) << "lstResults" << side << 0.75 << 4;
+}
+
+// Each border is drawn, once: across it, the pixels that are not the
+// window's background form one unbroken line that holds a dark part, never
+// two lines side by side, and none is missing.
+void TestLayoutScale::bordersDrawn()
+{
+    QFETCH(QString, control);
+    QFETCH(char, side);
+    QFETCH(qreal, along);
+    QFETCH(int, depth);
+
+    FormFixture f;
+    f.show();
+    const QImage image = screenImage(f);
+    const QRgb background = f.form->palette().color(QPalette::Window).rgb();
+    const QList<QRgb> pixels = across(image, f.get<QWidget>(control), side, along, depth);
+
+    QString seen;
+    for (QRgb pixel : pixels)
+        seen += isBackground(pixel, background) ? u'.' : isDark(pixel, background) ? u'#' : u'o';
+    // Runs of border pixels, e.g. "...#o...": one run, dark beside light
+    // (an etched line, or a list's outline beside its white inside).
+    const QStringList runs = seen.split(u'.', Qt::SkipEmptyParts);
+    QVERIFY2(runs.size() == 1 && runs.first().contains(u'#') && runs.first().contains(u'o'), qPrintable(seen));
+    // A line one pixel wide at scale 1 is no wider on the screen than the
+    // scale: at 1.5, one pixel, not two that look like a double line.
+    const qsizetype dark = runs.first().count(u'#');
+    QVERIFY2(dark <= qMax(1, qFloor(image.devicePixelRatio())), qPrintable(seen));
+}
+
+void TestLayoutScale::captionsOnBorder_data()
+{
+    QTest::addColumn<QString>("frame");
+    for (const char *frame : {"Frame1", "Frame2", "Frame3", "Frame4"})
+        QTest::newRow(frame) << frame;
+}
+
+// A frame's caption sits on its top border: the border's dark line runs at
+// the height of the middle of the caption's capitals and stops on either side
+// of the caption, a few pixels from its first and last letter.
+void TestLayoutScale::captionsOnBorder()
+{
+    QFETCH(QString, frame);
+    FormFixture f;
+    f.show();
+    const QImage image = screenImage(f);
+    const qreal dpr = image.devicePixelRatio();
+    const QRgb background = f.form->palette().color(QPalette::Window).rgb();
+    const auto *box = f.get<QGroupBox>(frame);
+    const QRect r = onScreen(image, box).toRect();
+    const auto ink = [&](int x, int y) { return qGray(image.pixel(x, y)) + 100 < qGray(background); };
+
+    // The border's top line, found at the frame's right end, clear of the caption.
+    const int probe = r.right() - qRound(4 * dpr);
+    int line = r.top();
+    while (line < r.bottom() && !isDark(image.pixel(probe, line), background))
+        ++line;
+
+    // Along that line: where it stops for the caption (the letters may
+    // cross the line's row, so the gap runs from the first pixel that is not
+    // the line to the last).
+    const QRgb lineColor = image.pixel(probe, line);
+    QList<int> gap;
+    for (int x = r.left() + qRound(2 * dpr); x < probe; ++x) {
+        if (image.pixel(x, line) != lineColor)
+            gap << x;
+    }
+    QVERIFY2(!gap.isEmpty(), "the top line has no gap for the caption");
+
+    // The caption's letters: in the frame's top rows, left of anything else in the frame.
+    const int band = qCeil(QFontMetrics(box->font()).height() * dpr);
+    const int reach = r.left() + qCeil((QFontMetrics(box->font()).horizontalAdvance(box->title()) + 20) * dpr);
+    QRect letters, first;
+    bool inFirst = true;
+    for (int x = r.left(); x < reach; ++x) {
+        QRect column;
+        for (int y = r.top(); y < r.top() + band; ++y) {
+            if (ink(x, y))
+                column |= QRect(x, y, 1, 1);
+        }
+        if (column.isNull() && !letters.isNull())
+            inFirst = false;
+        letters |= column;
+        if (inFirst)
+            first |= column;
+    }
+    QVERIFY2(!letters.isNull(), "no caption");
+
+    // The line through the middle of the first letter, a capital. Letters
+    // and line each lie on whole screen pixels: at 1.25 the letters come out
+    // a little higher than the scale alone would put them.
+    const qreal middle = (first.top() + first.bottom()) / 2.0;
+    const qreal lineMiddle = line + (qMax(1, qFloor(dpr)) - 1) / 2.0;
+    QVERIFY2(qAbs(middle - lineMiddle) <= 1.25 * dpr,
+             qPrintable(QString("line at %1, letters' middle at %2").arg(lineMiddle).arg(middle)));
+
+    // The gap holds the caption with a little room on either side, no more.
+    const qreal before = (letters.left() - gap.first()) / dpr;
+    const qreal after = (gap.last() - letters.right()) / dpr;
+    QVERIFY2(before >= 1 && before <= 5 && after >= 1 && after <= 5,
+             qPrintable(QString("gap %1 to %2, caption %3 to %4").arg(gap.first()).arg(gap.last())
+                            .arg(letters.left()).arg(letters.right())));
 }
 
 QTEST_MAIN(TestLayoutScale)
