@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "accessibility.h"
 #include "clickablelabel.h"
 #include "fieldlayouts.h"
 #include "framestyle.h"
@@ -172,6 +173,7 @@ Form1::Form1(QWidget *parent)
     , m_dialogs(standardDialogs(this))
     , m_frameStyle(std::make_unique<FrameStyle>())
 {
+    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Keldary - Metals Weight Calculator"));
     // Reading the icon makes Qt load its image-format plugins; the window is
