@@ -3,6 +3,7 @@
 
 #include "messagesink.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -31,11 +32,15 @@ UserDialogs standardDialogs(QWidget *parent)
         return box.clickedButton() == accept;
     };
     dialogs.saveFileName = [parent](const QString &title, const QString &suggestedPath, const QString &filter) {
-        QFileDialog dialog(parent, title, suggestedPath, filter);
+        // A folder that does not exist yet (no Documents folder on a fresh
+        // account) would open the dialog wherever the program was started.
+        const QFileInfo suggested(suggestedPath);
+        const QString folder = suggested.dir().exists() ? suggested.absolutePath() : QDir::homePath();
+        QFileDialog dialog(parent, title, folder, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // "report" typed as the name is saved as "report.pdf".
-        dialog.setDefaultSuffix(QFileInfo(suggestedPath).suffix());
-        dialog.selectFile(suggestedPath);
+        dialog.setDefaultSuffix(suggested.suffix());
+        dialog.selectFile(suggested.fileName());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         return dialog.selectedFiles().constFirst();
