@@ -77,8 +77,10 @@ class Session:
         self.processes = []
         self.env = dict(os.environ, XDG_RUNTIME_DIR=folder, HOME=folder, LC_ALL="C.UTF-8")
         self.env.pop("QT_QPA_PLATFORM", None)
+        # -noreset: without it the server resets when its first client (the
+        # bus launcher) leaves, and a program connecting just then fails.
         self.env["DISPLAY"] = ":" + self._read_from(
-            ["Xvfb", "-displayfd", "{fd}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
+            ["Xvfb", "-displayfd", "{fd}", "-noreset", "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self._read_from(
             ["dbus-daemon", "--session", "--nofork", "--address=unix:path=%s/bus" % folder,
              "--print-address={fd}"])
@@ -102,12 +104,16 @@ class Session:
         os.chmod(os.path.join(bin_dir, "xdg-open"), 0o755)
 
         os.environ.update(self.env)  # pyatspi finds the bus through these
-        self.program = self._start([program], dict(
+        self.program_log = os.path.join(folder, "program.log")
+        self.program = self._start([program], stderr_path=self.program_log, env=dict(
             self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
             PATH=bin_dir + os.pathsep + self.env.get("PATH", "")))
 
-    def _start(self, command, env=None, **kwargs):
-        process = subprocess.Popen(command, env=env or self.env, stderr=subprocess.DEVNULL, **kwargs)
+    def _start(self, command, env=None, stderr_path=None, **kwargs):
+        stderr = open(stderr_path, "w") if stderr_path else subprocess.DEVNULL
+        process = subprocess.Popen(command, env=env or self.env, stderr=stderr, **kwargs)
+        if stderr_path:
+            stderr.close()  # the child has its own copy
         self.processes.append(process)
         return process
 
@@ -182,17 +188,27 @@ def parameter_area(window):
 def choose_form(window, form):
     shapes = [node for node in descendants(window)
               if node.getRoleName() == "combo box" and "Form:" in labels(node)][0]
-    if shapes.name == form:
-        return
     actions = shapes.queryAction()
-    names = [actions.getName(i) for i in range(actions.nActions)]
-    actions.doAction(names.index("Press"))
+    press = [actions.getName(i) for i in range(actions.nActions)].index("Press")
     entries = shapes[0]
-    entry = wait_for("the list of forms to open",
-                     lambda: next(e for e in entries if e.name == form and showing(entries)))
-    box = extents(entry)
-    pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, "b1c")
-    wait_for("the form list to show " + form, lambda: shapes.name == form)
+    for _ in range(3):
+        if shapes.name == form:
+            return
+        if not showing(entries):
+            actions.doAction(press)
+        entry = wait_for("the list of forms to open",
+                         lambda: next(e for e in entries if e.name == form and showing(entries)))
+        # A list ignores a click that comes within a double-click interval
+        # of its opening, taking it for the release of the opening click.
+        time.sleep(0.6)
+        box = extents(entry)
+        pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2, "b1c")
+        try:
+            wait_for("the form list to show " + form, lambda: shapes.name == form, 5)
+        except AssertionError:
+            continue
+    if shapes.name != form:
+        raise AssertionError("could not choose " + form)
 
 
 def main():
@@ -217,8 +233,13 @@ def main():
             from gi.repository import Atspi
             desktop = pyatspi.Registry.getDesktop(0)
             desktop.set_cache_mask(Atspi.Cache.NONE)
-            app = wait_for("the program on the AT-SPI bus",
-                           lambda: next(a for a in desktop if a is not None and a.name == "keldary"))
+            try:
+                app = wait_for("the program on the AT-SPI bus",
+                               lambda: next(a for a in desktop if a is not None and a.name == "keldary"))
+            except AssertionError:
+                with open(session.program_log) as log:
+                    print("the program (exit status %s) said:\n%s" % (session.program.poll(), log.read()))
+                raise
             # Every read goes to the program, never to a copy from before a change.
             app.set_cache_mask(Atspi.Cache.NONE)
             window = wait_for("the window", lambda: next(w for w in app if showing(w)))
