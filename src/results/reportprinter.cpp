@@ -5,6 +5,8 @@
 
 #include <QFontMetricsF>
 #include <QLibrary>
+#include <QLocale>
+#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrintEngine>
@@ -171,6 +173,20 @@ bool renderReport(const std::vector<ReportLine> &lines, const QFont &baseFont,
         top += height;
     }
     return painter.end();
+}
+
+bool saveReportAsPdf(const std::vector<ReportLine> &lines, const QFont &baseFont, const QString &fileName)
+{
+    // The same device as for a printer, so that the file holds the same
+    // pages: a printer's resolution, the same fonts and line spacing.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    printer.setDocName(u"Calculations"_s);
+    printer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                                      ? QPageSize::Letter
+                                      : QPageSize::A4));
+    return renderReport(lines, baseFont, printer);
 }
 
 CupsReportPrinter::CupsReportPrinter(QFont baseFont)

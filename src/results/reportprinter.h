@@ -45,6 +45,11 @@ private:
     QString m_currentPrinter;
 };
 
+// Writes the report to a PDF file, drawn as renderReport draws it for a
+// printer, on Letter paper where the locale measures in US units and on A4
+// elsewhere. False when the file could not be written.
+bool saveReportAsPdf(const std::vector<ReportLine> &lines, const QFont &baseFont, const QString &fileName);
+
 // Draws the lines one below the other, each in baseFont's family at the line's
 // size and style, starting a new page when a page is full. False when the
 // device could not be painted on.

@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "accessibility.h"
 #include "clickablelabel.h"
 #include "fieldlayouts.h"
 #include "framestyle.h"
@@ -22,6 +23,7 @@
 #include "results/weblink.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,6 +32,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -184,8 +187,10 @@ QRect Form1::fromTwips(int left, int top, int width, int height)
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
     , m_messageSink(messageBoxSink(this))
+    , m_dialogs(standardDialogs(this))
     , m_frameStyle(std::make_unique<FrameStyle>())
 {
+    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Keldary - Metals Weight Calculator"));
     // Reading the icon makes Qt load its image-format plugins; the window is
@@ -215,6 +220,11 @@ void Form1::setMessageSink(MessageSink sink)
 void Form1::setReportPrinter(std::unique_ptr<ReportPrinter> printer)
 {
     m_printer = std::move(printer);
+}
+
+void Form1::setUserDialogs(UserDialogs dialogs)
+{
+    m_dialogs = std::move(dialogs);
 }
 
 void Form1::createControls()
@@ -567,16 +577,35 @@ void Form1::cmdPrint_Click()
     // The printing system is first touched here, not at start-up.
     if (!m_printer)
         m_printer = std::make_unique<CupsReportPrinter>(font());
-    switch (m_printer->print(buildReport(lines, providerBlock))) {
+    const std::vector<ReportLine> report = buildReport(lines, providerBlock);
+    switch (m_printer->print(report)) {
     case PrintStatus::Printed:
         break;
     case PrintStatus::NoPrinter:
-        showMessage({QStringLiteral("No printer is available"), QStringLiteral("Print Failed")});
+        saveReportInstead(report);
         break;
     case PrintStatus::Refused:
         showMessage({QStringLiteral("The report could not be printed"), QStringLiteral("Print Failed")});
         break;
     }
+}
+
+// Without a printer the same report can still be kept, as a PDF file.
+void Form1::saveReportInstead(const std::vector<ReportLine> &report)
+{
+    const Question offer{QStringLiteral("No printer is available. Save the report as a PDF file instead?"),
+                         QStringLiteral("Print Results"), QStringLiteral("Save as PDF..."),
+                         QStringLiteral("Cancel")};
+    if (!m_dialogs.ask || !m_dialogs.ask(offer) || !m_dialogs.saveFileName)
+        return;
+    const QString suggested = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                  .filePath(QStringLiteral("Metal weights.pdf"));
+    const QString fileName = m_dialogs.saveFileName(QStringLiteral("Save Report as PDF"), suggested,
+                                                    QStringLiteral("PDF files (*.pdf)"));
+    if (fileName.isEmpty())
+        return;
+    if (!saveReportAsPdf(report, font(), fileName))
+        showMessage({QStringLiteral("The report could not be saved"), QStringLiteral("Print Failed")});
 }
 
 void Form1::cmdExit_Click()

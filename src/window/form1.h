@@ -5,6 +5,7 @@
 
 #include "calc/weightcalculation.h"
 #include "messagesink.h"
+#include "results/report.h"
 #include "results/resultline.h"
 
 #include <QWidget>
@@ -40,6 +41,8 @@ public:
     void setMessageSink(MessageSink sink);
     // Where Print Results sends the report; by default CUPS, created on first use.
     void setReportPrinter(std::unique_ptr<ReportPrinter> printer);
+    // Where questions and the choice of a file go; the program shows dialogs.
+    void setUserDialogs(UserDialogs dialogs);
 
     // Window coordinates are laid out in twips; 15 twips make one pixel.
     static QRect fromTwips(int left, int top, int width, int height);
@@ -72,8 +75,10 @@ private:
     CalcInput calcInput() const;
     ResultSnapshot resultSnapshot() const;
     void showMessage(const Message &message);
+    void saveReportInstead(const std::vector<ReportLine> &report);
 
     MessageSink m_messageSink;
+    UserDialogs m_dialogs;
     std::unique_ptr<ReportPrinter> m_printer;
     std::unique_ptr<QStyle> m_frameStyle;
     // Whose weight txtResult shows: Store Result takes one typed by hand since

@@ -5,6 +5,8 @@
 
 #include "calc/message.h"
 
+#include <QString>
+
 #include <functional>
 
 class QWidget;
@@ -18,5 +20,30 @@ using MessageSink = std::function<void(const Message &)>;
 // The program's sink: a modal message box with the message's title, an OK
 // button only and no icon.
 MessageSink messageBoxSink(QWidget *parent);
+
+// A question with two answers; the first button accepts, the second declines.
+struct Question {
+    QString text;
+    QString title;
+    QString acceptButton;
+    QString declineButton;
+
+    friend bool operator==(const Question &, const Question &) = default;
+};
+
+// Where the window asks its questions and which file it saves to, for the same
+// reason as the message sink: tests answer instead of a modal dialog.
+struct UserDialogs {
+    // True when the user accepts.
+    std::function<bool(const Question &)> ask;
+    // The file the user chose to save to, starting from suggestedPath; empty
+    // when the user cancelled.
+    std::function<QString(const QString &title, const QString &suggestedPath, const QString &filter)>
+        saveFileName;
+};
+
+// The program's dialogs: a modal message box without an icon, and the
+// desktop's standard save dialog.
+UserDialogs standardDialogs(QWidget *parent);
 
 } // namespace keldary

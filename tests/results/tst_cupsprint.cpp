@@ -298,6 +298,47 @@ QStringList cupsDestinationNames()
     return names;
 }
 
+// The text lines of a PDF file as pdftotext reads them in layout mode (where a
+// run of spaces does not split a line), each simplified; empty lines dropped.
+QStringList pdfLines(const QString &fileName)
+{
+    QProcess pdftotext;
+    pdftotext.start(tool(u"pdftotext"_s), {u"-layout"_s, u"-enc"_s, u"UTF-8"_s, fileName, u"-"_s});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {u"pdftotext failed on "_s + fileName};
+    QStringList lines;
+    for (const QString &line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n')) {
+        const QString text = line.simplified();
+        if (!text.isEmpty())
+            lines << text;
+    }
+    return lines;
+}
+
+// The fonts a PDF file uses, by their PostScript names without the prefix
+// that marks an embedded subset ("ABCDEF+"), sorted.
+QStringList pdfFonts(const QString &fileName)
+{
+    QProcess pdffonts;
+    pdffonts.start(tool(u"pdffonts"_s), {fileName});
+    if (!pdffonts.waitForFinished(30000) || pdffonts.exitCode() != 0)
+        return {u"pdffonts failed on "_s + fileName};
+    QStringList fonts;
+    // Two heading lines, then one line per font, its name first.
+    const QStringList lines = QString::fromUtf8(pdffonts.readAllStandardOutput()).split(u'\n').mid(2);
+    for (const QString &line : lines) {
+        QString name = line.section(u' ', 0, 0, QString::SectionSkipEmpty);
+        if (name.isEmpty())
+            continue;
+        if (name.size() > 7 && name.at(6) == u'+')
+            name = name.mid(7);
+        if (!fonts.contains(name))
+            fonts << name;
+    }
+    fonts.sort();
+    return fonts;
+}
+
 } // namespace
 
 class TestCupsPrint : public QObject
@@ -701,6 +742,13 @@ void TestCupsPrint::reportComesOutOfPortraitQueue()
     const QString problems = printedReportProblems(pdf, report, layoutOf.pageLayout(), &pages);
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
     QVERIFY2(pages >= minPages, qPrintable(u"%1 pages"_s.arg(pages)));
+
+    // Saved as a PDF file instead, the report is the same: the same lines in
+    // the same fonts, over as many pages as they need.
+    const QString savedPdf = m_root.filePath(u"Metal weights.pdf"_s);
+    QVERIFY(keldary::saveReportAsPdf(report, QFont(u"Liberation Sans"_s), savedPdf));
+    QCOMPARE(pdfLines(savedPdf), pdfLines(pdf));
+    QCOMPARE(pdfFonts(savedPdf), pdfFonts(pdf));
 }
 
 // An lpoptions instance of a landscape queue, "queue/portrait", with its own

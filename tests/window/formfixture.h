@@ -15,8 +15,8 @@
 
 #include <memory>
 
-// A calculator window for a test: messages are collected instead of shown
-// (no test can block on a modal box) and nothing reaches a real printer.
+// A calculator window for a test: messages and questions are collected instead
+// of shown (no test can block on a modal box) and nothing reaches a real printer.
 class FakePrinter : public keldary::ReportPrinter
 {
 public:
@@ -37,6 +37,16 @@ public:
         : form(std::make_unique<keldary::Form1>())
     {
         form->setMessageSink([this](const keldary::Message &message) { messages.append(message); });
+        keldary::UserDialogs dialogs;
+        dialogs.ask = [this](const keldary::Question &question) {
+            questions.append(question);
+            return answer;
+        };
+        dialogs.saveFileName = [this](const QString &, const QString &suggestedPath, const QString &) {
+            suggestedFiles.append(suggestedPath);
+            return chosenFile;
+        };
+        form->setUserDialogs(std::move(dialogs));
         auto fake = std::make_unique<FakePrinter>();
         printer = fake.get();
         form->setReportPrinter(std::move(fake));
@@ -80,5 +90,11 @@ public:
 
     std::unique_ptr<keldary::Form1> form;
     QList<keldary::Message> messages;
+    // Questions are answered with `answer`, and a save dialog with `chosenFile`
+    // (empty: cancelled).
+    QList<keldary::Question> questions;
+    bool answer = false;
+    QStringList suggestedFiles;
+    QString chosenFile;
     FakePrinter *printer = nullptr;
 };

@@ -4,12 +4,18 @@
 #include "formfixture.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 
 using namespace keldary;
+
+Q_DECLARE_METATYPE(Message)
 
 // Receives the addresses the program hands to the desktop's browser.
 class UrlCatcher : public QObject
@@ -45,6 +51,8 @@ private slots:
     void printSendsTheReport();
     void printFailures_data();
     void printFailures();
+    void printWithoutPrinter_data();
+    void printWithoutPrinter();
     void webLinkOpensTheProviderPage();
     void webLinkWithoutBrowser();
     void exitClosesTheWindow();
@@ -377,7 +385,6 @@ void TestResultList::printFailures_data()
 {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("text");
-    QTest::newRow("no printer") << int(PrintStatus::NoPrinter) << "No printer is available";
     QTest::newRow("job refused") << int(PrintStatus::Refused) << "The report could not be printed";
 }
 
@@ -394,6 +401,85 @@ void TestResultList::printFailures()
     QCOMPARE(f.messages.size(), 1);
     QCOMPARE(f.messages.first(), (Message{text, "Print Failed"}));
     QCOMPARE(f.lines(), stored);
+}
+
+// The text pdftotext finds in a PDF file, one entry per non-empty line (kept
+// together in layout mode, where a run of spaces would otherwise split it).
+static QStringList pdfText(const QString &fileName)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {"-layout", "-enc", "UTF-8", fileName, "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {QStringLiteral("pdftotext failed on ") + fileName};
+    QStringList lines;
+    for (const QString &line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\n')) {
+        if (!line.simplified().isEmpty())
+            lines << line.simplified();
+    }
+    return lines;
+}
+
+void TestResultList::printWithoutPrinter_data()
+{
+    QTest::addColumn<bool>("accept");
+    // Where the save dialog points: empty when it is cancelled, else a path in a fresh folder.
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QList<Message>>("expected");
+
+    const QList<Message> none;
+    const QList<Message> notSaved{{"The report could not be saved", "Print Failed"}};
+    QTest::newRow("offer declined") << false << "" << none;
+    QTest::newRow("save dialog cancelled") << true << "" << none;
+    QTest::newRow("saved") << true << "report.pdf" << none;
+    QTest::newRow("saved over an older file") << true << "old.pdf" << none;
+    QTest::newRow("folder does not exist") << true << "missing/report.pdf" << notSaved;
+    QTest::newRow("name of a folder") << true << "folder" << notSaved;
+}
+
+void TestResultList::printWithoutPrinter()
+{
+    QFETCH(bool, accept);
+    QFETCH(QString, chosen);
+    QFETCH(QList<Message>, expected);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QFile old(dir.filePath("old.pdf"));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("not a report") > 0);
+    old.close();
+
+    FormFixture f;
+    for (const char *weight : {"1.500", "2.500"}) {
+        f.edit("txtResult")->setText(QLatin1String(weight));
+        f.press("cmdStoreResult");
+    }
+    const QStringList stored = f.lines();
+    f.printer->status = PrintStatus::NoPrinter;
+    f.answer = accept;
+    f.chosenFile = chosen.isEmpty() ? QString() : dir.filePath(chosen);
+    f.press("cmdPrint");
+
+    QCOMPARE(f.questions, (QList<Question>{{"No printer is available. Save the report as a PDF file instead?",
+                                            "Print Results", "Save as PDF...", "Cancel"}}));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(f.suggestedFiles, accept ? QStringList{documents + "/Metal weights.pdf"} : QStringList{});
+    QCOMPARE(f.messages, expected);
+    QCOMPARE(f.lines(), stored);
+
+    if (!expected.isEmpty() || chosen.isEmpty()) {
+        // Nothing was written anywhere.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 (QStringList{"folder", "old.pdf"}));
+        QCOMPARE(QFileInfo(dir.filePath("old.pdf")).size(), qint64(12));
+        return;
+    }
+    // The file holds the report the printer was handed, line for line.
+    QStringList report;
+    for (const ReportLine &line : f.printer->printed.at(0)) {
+        if (!line.text.isEmpty())
+            report << line.text.simplified();
+    }
+    QCOMPARE(pdfText(f.chosenFile), report);
 }
 
 void TestResultList::webLinkOpensTheProviderPage()
