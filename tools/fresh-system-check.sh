@@ -152,7 +152,6 @@ mount_root() { # root
     mount --bind /dev "$root/dev" && mounts+=("$root/dev")
     mount --bind /dev/pts "$root/dev/pts" && mounts+=("$root/dev/pts")
     mount -t tmpfs -o mode=1777 shm "$root/dev/shm" && mounts+=("$root/dev/shm")
-    mount -t tmpfs -o mode=0755 run "$root/run" && mounts+=("$root/run")
     cp /etc/resolv.conf "$root/etc/resolv.conf"
 }
 
