@@ -149,8 +149,9 @@ mount_root() { # root
     local root=$1
     mount -t proc proc "$root/proc" && mounts+=("$root/proc")
     mount -t sysfs sysfs "$root/sys" && mounts+=("$root/sys")
-    mount --bind /dev "$root/dev" && mounts+=("$root/dev")
-    mount --bind /dev/pts "$root/dev/pts" && mounts+=("$root/dev/pts")
+    # private, so nothing mounted below the root shows up on the host
+    mount --bind /dev "$root/dev" && mounts+=("$root/dev") && mount --make-private "$root/dev"
+    mount --bind /dev/pts "$root/dev/pts" && mounts+=("$root/dev/pts") && mount --make-private "$root/dev/pts"
     mount -t tmpfs -o mode=1777 shm "$root/dev/shm" && mounts+=("$root/dev/shm")
     cp /etc/resolv.conf "$root/etc/resolv.conf"
 }
