@@ -131,10 +131,17 @@ stop_root_processes() { # root: ends what a step left running in it (Xvfb, cupsd
     done
     return 0
 }
+umount_below() { # root: whatever else is still mounted in it (debootstrap stopped half-way mounts /proc)
+    local target
+    while read -r target; do
+        umount "$target" 2>/dev/null || umount -l "$target" 2>/dev/null || true
+    done < <(awk -v root="$(realpath "$1")/" 'index($2, root) == 1 {print $2}' /proc/mounts | sort -r)
+}
 cleanup() {
     local root
     for root in "${roots[@]}"; do stop_root_processes "$root"; done
     umount_all
+    for root in "${roots[@]}"; do umount_below "$root"; done
     if [[ ${FRESH_KEEP:-0} != 1 ]]; then
         for root in "${roots[@]}"; do
             # never remove a root that still has something mounted in it
