@@ -173,7 +173,8 @@ in_root() { # root, command...
 
 step() { # name, command...   prints PASS/FAIL and the time; the output goes to the log
     local name=$1; shift
-    local log=$work/$(tr -c 'a-zA-Z0-9\n' '-' <<<"$name" | tr -s '-' | sed 's/-$//').log
+    local log
+    log=$work/$(tr -c 'a-zA-Z0-9\n' '-' <<<"$name" | tr -s '-' | sed 's/-$//').log
     local start=$SECONDS status
     printf '%-58s ' "$name"
     "$@" >"$log" 2>&1
