@@ -47,9 +47,13 @@ mkdir -p "$work"
 jobs=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 title="Keldary - Metals Weight Calculator"
 
-# Host tools: debootstrap, and the keyring that signs the release.
-for tool in debootstrap chroot mount umount; do
-    command -v "$tool" >/dev/null || { echo "fresh-system-check.sh: $tool is missing (apt-get install debootstrap)" >&2; exit 2; }
+# Host tools: debootstrap and the keyring that signs the releases (CI needs
+# neither, so tools/packages.txt does not list them).
+for package in debootstrap debian-archive-keyring; do
+    if [[ $(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) != "install ok installed" ]]; then
+        echo "Installing $package on this machine"
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$package" >/dev/null || exit 2
+    fi
 done
 
 # --- the archive, from this machine's apt sources ------------------------------
