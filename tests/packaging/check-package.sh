@@ -62,8 +62,7 @@ check "dpkg-deb -I shows the Depends line" has "$(dpkg-deb -I "$deb")" '^ Depend
 # resolve them here (a name the release has renamed is not).
 known() {
     local name status=0
-    for name in $(field Depends; echo ,; field Recommends); do
-        [[ $name =~ ^[a-z0-9][a-z0-9.+-]+$ ]] || continue
+    for name in $({ field Depends; echo; field Recommends; } | tr ',|' '\n\n' | sed -E 's/\(.*\)//; s/:[a-z0-9]+//'); do
         dpkg-query -W "$name" >/dev/null 2>&1 || apt-cache show "$name" >/dev/null 2>&1 ||
             { echo "no package $name on this system"; status=1; }
     done
