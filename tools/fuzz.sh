@@ -33,11 +33,15 @@ if [[ -z "$(ls -A "$seeds" 2>/dev/null)" ]]; then
     python3 "$root/fuzz/make_corpus.py" "$seeds"
 fi
 
-# Readable stack traces when the fuzzer stops on a fault.
-symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
-if [[ -x $symbolizer ]]; then
-    export ASAN_SYMBOLIZER_PATH=${ASAN_SYMBOLIZER_PATH:-$symbolizer}
-fi
+# Readable stack traces when the fuzzer stops on a fault: the llvm-symbolizer
+# of the clang that built the fuzzer (llvm-14 on Debian 12, llvm-19 on Debian 13).
+major=$(clang++ --version | sed -n 's/.*clang version \([0-9][0-9]*\).*/\1/p' | head -n 1)
+for symbolizer in "/usr/lib/llvm-${major:-none}/bin/llvm-symbolizer" "$(command -v llvm-symbolizer || true)"; do
+    if [[ -n $symbolizer && -x $symbolizer ]]; then
+        export ASAN_SYMBOLIZER_PATH=${ASAN_SYMBOLIZER_PATH:-$symbolizer}
+        break
+    fi
+done
 export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:abort_on_error=1:detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 export QT_QPA_PLATFORM=offscreen

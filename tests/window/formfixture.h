@@ -55,7 +55,7 @@ public:
     void show()
     {
         form->show();
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
