@@ -3,29 +3,16 @@
 
 #include "resultlistbox.h"
 
-#include <QMouseEvent>
-
 namespace keldary {
 
-void ResultListBox::mousePressEvent(QMouseEvent *event)
+QItemSelectionModel::SelectionFlags ResultListBox::selectionCommand(const QModelIndex &index,
+                                                                     const QEvent *event) const
 {
-    // The list has taken the focus by now; only the selection is left alone.
-    if (!indexAt(event->position().toPoint()).isValid()) {
-        event->accept();
-        return;
-    }
-    QListWidget::mousePressEvent(event);
-}
-
-void ResultListBox::mouseMoveEvent(QMouseEvent *event)
-{
-    // Dragging over the empty part selects nothing either; dragging onto a
-    // line selects it, as a click on it would.
-    if (!indexAt(event->position().toPoint()).isValid()) {
-        event->accept();
-        return;
-    }
-    QListWidget::mouseMoveEvent(event);
+    // A press or a drag on the empty part points at no line and changes no
+    // selection; everywhere else the list selects as it always does.
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    return QListWidget::selectionCommand(index, event);
 }
 
 } // namespace keldary
