@@ -365,6 +365,7 @@ private slots:
 private:
     bool run(const QString &program, const QStringList &args);
     bool addQueue(const QString &queue, int orientation);
+    bool addQueues(int orientationA, int orientationB, char defaultQueue);
     QString newestPdf(const QString &queue, qsizetype jobsBefore);
     void stopServer();
     QString errorLogTail() const;
@@ -549,6 +550,13 @@ bool TestCupsPrint::addQueue(const QString &queue, int orientation)
     return run(u"lpadmin"_s, args);
 }
 
+// Queues a and b with their orientations, and which of them is the default.
+bool TestCupsPrint::addQueues(int orientationA, int orientationB, char defaultQueue)
+{
+    return addQueue(m_queueA, orientationA) && addQueue(m_queueB, orientationB)
+        && run(u"lpadmin"_s, {u"-d"_s, queueName(defaultQueue)});
+}
+
 void TestCupsPrint::noPrinterInstalled()
 {
     CupsReportPrinter printer(QFont(u"Liberation Sans"_s));
@@ -596,9 +604,7 @@ void TestCupsPrint::choosesPrinter()
     QFETCH(char, defaultQueue);
     QFETCH(char, expected);
 
-    QVERIFY2(addQueue(m_queueA, orientationA), qPrintable(m_lastError));
-    QVERIFY2(addQueue(m_queueB, orientationB), qPrintable(m_lastError));
-    QVERIFY2(run(u"lpadmin"_s, {u"-d"_s, queueName(defaultQueue)}), qPrintable(m_lastError));
+    QVERIFY2(addQueues(orientationA, orientationB, defaultQueue), qPrintable(m_lastError));
 
     const QString chosen = queueName(expected);
     const QString other = expected == 'a' ? m_queueB : m_queueA;
@@ -614,9 +620,7 @@ void TestCupsPrint::choosesPrinter()
 
 void TestCupsPrint::keepsChosenPrinter()
 {
-    QVERIFY2(addQueue(m_queueA, Landscape), qPrintable(m_lastError));
-    QVERIFY2(addQueue(m_queueB, Portrait), qPrintable(m_lastError));
-    QVERIFY2(run(u"lpadmin"_s, {u"-d"_s, m_queueA}), qPrintable(m_lastError));
+    QVERIFY2(addQueues(Landscape, Portrait, 'a'), qPrintable(m_lastError));
 
     const auto jobsA = jobsOf(m_queueA).size();
     const auto jobsB = jobsOf(m_queueB).size();
@@ -658,9 +662,7 @@ void TestCupsPrint::refusedQueue()
     QFETCH(int, orientationB);
     QFETCH(char, refusing);
 
-    QVERIFY2(addQueue(m_queueA, Landscape), qPrintable(m_lastError));
-    QVERIFY2(addQueue(m_queueB, orientationB), qPrintable(m_lastError));
-    QVERIFY2(run(u"lpadmin"_s, {u"-d"_s, m_queueA}), qPrintable(m_lastError));
+    QVERIFY2(addQueues(Landscape, orientationB, 'a'), qPrintable(m_lastError));
     QVERIFY2(run(command, {queueName(refusing)}), qPrintable(m_lastError));
 
     const auto jobsA = jobsOf(m_queueA).size();
@@ -731,9 +733,7 @@ void TestCupsPrint::reportComesOutOfPortraitQueue()
         QSKIP("NOT TESTED: the printed PDF is not checked: cups-pdf reads its settings only from "
               "/etc/cups, which needs root");
 
-    QVERIFY2(addQueue(m_queueA, Landscape), qPrintable(m_lastError));
-    QVERIFY2(addQueue(m_queueB, Portrait), qPrintable(m_lastError));
-    QVERIFY2(run(u"lpadmin"_s, {u"-d"_s, m_queueA}), qPrintable(m_lastError));
+    QVERIFY2(addQueues(Landscape, Portrait, 'a'), qPrintable(m_lastError));
 
     const auto jobsA = jobsOf(m_queueA).size();
     const auto jobsB = jobsOf(m_queueB).size();
@@ -768,9 +768,7 @@ void TestCupsPrint::queueInstance()
     if (!m_canConfigureCupsPdf)
         QSKIP("NOT TESTED: the printed PDF is not checked: cups-pdf reads its settings only from "
               "/etc/cups, which needs root");
-    QVERIFY2(addQueue(m_queueA, Landscape), qPrintable(m_lastError));
-    QVERIFY2(addQueue(m_queueB, Landscape), qPrintable(m_lastError));
-    QVERIFY2(run(u"lpadmin"_s, {u"-d"_s, m_queueB}), qPrintable(m_lastError));
+    QVERIFY2(addQueues(Landscape, Landscape, 'b'), qPrintable(m_lastError));
     const QString instance = m_queueA + u"/portrait"_s;
     QVERIFY2(run(u"lpoptions"_s, {u"-p"_s, instance, u"-o"_s, u"orientation-requested=%1"_s.arg(int(Portrait))}),
              qPrintable(m_lastError));
