@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Keldary developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "displayserver.h"
 #include "formfixture.h"
-
-#include <QProcess>
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -120,16 +119,14 @@ void TestRealWheel::wheel()
 
 int main(int argc, char **argv)
 {
-    // A private X server for this test alone; it tells its display number on stdout.
-    QProcess xvfb;
-    xvfb.setProgram(QStringLiteral("Xvfb"));
-    xvfb.setArguments({"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
-    xvfb.start();
-    if (!xvfb.waitForStarted() || !xvfb.waitForReadyRead(10000)) {
-        qCritical("Xvfb did not start");
+    // A private X server for this test alone.
+    DisplayServer xvfb;
+    if (const QString problem = xvfb.start(QStringLiteral("xcb")); !problem.isEmpty()) {
+        qCritical("%s", qPrintable(problem));
         return 1;
     }
-    qputenv("DISPLAY", ":" + xvfb.readLine().trimmed());
+    qputenv("DISPLAY", xvfb.env.value(QStringLiteral("DISPLAY")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", xvfb.env.value(QStringLiteral("XDG_RUNTIME_DIR")).toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "xcb");
 
     int status = 0;
@@ -138,8 +135,6 @@ int main(int argc, char **argv)
         TestRealWheel test;
         status = QTest::qExec(&test, argc, argv);
     }
-    xvfb.terminate();
-    xvfb.waitForFinished();
     return status;
 }
 
