@@ -9,6 +9,8 @@
 #include "results/report.h"
 #include "results/reportprinter.h"
 
+#include "pdftext.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -298,34 +300,16 @@ QStringList cupsDestinationNames()
     return names;
 }
 
-// The text lines of a PDF file as pdftotext reads them in layout mode (where a
-// run of spaces does not split a line), each simplified; empty lines dropped.
-QStringList pdfLines(const QString &fileName)
-{
-    QProcess pdftotext;
-    pdftotext.start(tool(u"pdftotext"_s), {u"-layout"_s, u"-enc"_s, u"UTF-8"_s, fileName, u"-"_s});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return {u"pdftotext failed on "_s + fileName};
-    QStringList lines;
-    for (const QString &line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n')) {
-        const QString text = line.simplified();
-        if (!text.isEmpty())
-            lines << text;
-    }
-    return lines;
-}
-
 // The fonts a PDF file uses, by their PostScript names without the prefix
 // that marks an embedded subset ("ABCDEF+"), sorted.
 QStringList pdfFonts(const QString &fileName)
 {
-    QProcess pdffonts;
-    pdffonts.start(tool(u"pdffonts"_s), {fileName});
-    if (!pdffonts.waitForFinished(30000) || pdffonts.exitCode() != 0)
+    const QString listing = toolOutput(u"pdffonts"_s, {fileName});
+    if (listing.isEmpty())
         return {u"pdffonts failed on "_s + fileName};
     QStringList fonts;
     // Two heading lines, then one line per font, its name first.
-    const QStringList lines = QString::fromUtf8(pdffonts.readAllStandardOutput()).split(u'\n').mid(2);
+    const QStringList lines = listing.split(u'\n').mid(2);
     for (const QString &line : lines) {
         QString name = line.section(u' ', 0, 0, QString::SectionSkipEmpty);
         if (name.isEmpty())

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "formfixture.h"
+#include "pdftext.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -403,22 +403,6 @@ void TestResultList::printFailures()
     QCOMPARE(f.lines(), stored);
 }
 
-// The text pdftotext finds in a PDF file, one entry per non-empty line (kept
-// together in layout mode, where a run of spaces would otherwise split it).
-static QStringList pdfText(const QString &fileName)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {"-layout", "-enc", "UTF-8", fileName, "-"});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return {QStringLiteral("pdftotext failed on ") + fileName};
-    QStringList lines;
-    for (const QString &line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\n')) {
-        if (!line.simplified().isEmpty())
-            lines << line.simplified();
-    }
-    return lines;
-}
-
 void TestResultList::printWithoutPrinter_data()
 {
     QTest::addColumn<bool>("accept");
@@ -479,7 +463,7 @@ void TestResultList::printWithoutPrinter()
         if (!line.text.isEmpty())
             report << line.text.simplified();
     }
-    QCOMPARE(pdfText(f.chosenFile), report);
+    QCOMPARE(pdfLines(f.chosenFile), report);
 }
 
 void TestResultList::webLinkOpensTheProviderPage()
