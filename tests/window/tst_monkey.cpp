@@ -208,7 +208,7 @@ void TestMonkey::randomUse()
                             "The Thickness is too large in proportion to the Width and/or Height", angleThickness,
                             "This pipe size is not made in the selected schedule",
                             "The result is too large to calculate", noCalculation, notCurrent,
-                            "Please select a calculation to delete", "No printer is available",
+                            "Please select a calculation to delete",
                             "The report could not be printed"};
 
     LinkCatcher catcher;
