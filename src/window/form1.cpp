@@ -236,11 +236,10 @@ void Form1::createControls()
     for (int i = 0; i < ParamCount; ++i) {
         const int top = 480 + 480 * i;
         const QByteArray suffix = QByteArray::number(i);
-        // Two lines high for the captions that wrap; the last row's would reach down
-        // onto the frame's bottom border, so it stops above it.
+        // Two lines high: captions such as "Size - Outer Diameter:" wrap inside the label.
+        // The last row's would reach down onto the frame's bottom border, so it stops above it.
         lblParam[i] = label(Frame2, ("lblParam_" + suffix).constData(), QStringLiteral("Label2"),
                             fromTwips(120, top, 852, i == ParamCount - 1 ? 372 : 492));
-        // Two-line captions such as "Size - Outer Diameter:" wrap inside the label.
         lblParam[i]->setWordWrap(true);
         txtParam[i] = place<QLineEdit>(Frame2, ("txtParam_" + suffix).constData(), fromTwips(1080, top, 1092, 288));
         cmbUnits[i] = dropDownList(Frame2, ("cmbUnits_" + suffix).constData(), fromTwips(2520, top, 732, 288));

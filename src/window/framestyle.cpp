@@ -81,7 +81,7 @@ FrameStyle::FrameStyle() = default;
 
 QStyle *frameStyle()
 {
-    // A new application (each test run makes one) deletes the old one's style with it.
+    // The style goes with the application; an application made after it gets a new one.
     static QPointer<QStyle> style;
     if (!style) {
         style = new FrameStyle;
