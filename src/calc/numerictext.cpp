@@ -114,11 +114,6 @@ bool isNumericText(const QString &text, const QLocale &locale)
     return numberFromText(text, locale).has_value();
 }
 
-double textToDouble(const QString &text, const QLocale &locale)
-{
-    return numberFromText(text, locale).value_or(0);
-}
-
 // The table weights are written with a decimal point (".376", "2.670"). Read
 // through the user's locale, a decimal-comma locale would reject or misread
 // them, so they are parsed independently of any locale.

@@ -22,9 +22,6 @@ bool isNumericText(const QString &text, const QLocale &locale = QLocale());
 // The value of a numeric text (see isNumericText), or nothing for any other text.
 std::optional<double> numberFromText(const QString &text, const QLocale &locale = QLocale());
 
-// The value of a numeric text (see isNumericText); 0 for any other text.
-double textToDouble(const QString &text, const QLocale &locale = QLocale());
-
 // A number written by the program itself (table weights such as ".376"),
 // read the same in every locale.
 double tableNumber(std::string_view text);

@@ -5,6 +5,8 @@
 
 #include "calcerror.h"
 
+#include "data/unitnames.h"
+
 namespace keldary {
 
 // Metric lengths go through centimetres and then through inches by 2.54, one
@@ -13,29 +15,29 @@ namespace keldary {
 // operations stay separate and in this order.
 double UnitConvertInches(double value, int ParamNumber)
 {
-    switch (ParamNumber) {
-    case 0: return value;
-    case 1: return finiteOrThrow(value * 12);
-    case 2: return finiteOrThrow(value * 36);
-    case 3: return finiteOrThrow((value / 10) / 2.54);
-    case 4: return finiteOrThrow(value / 2.54);
-    case 5: return finiteOrThrow((value * 100) / 2.54);
-    default: return value;
+    switch (static_cast<Unit>(ParamNumber)) {
+    case Unit::Inch: return value;
+    case Unit::Foot: return finiteOrThrow(value * 12);
+    case Unit::Yard: return finiteOrThrow(value * 36);
+    case Unit::Millimetre: return finiteOrThrow((value / 10) / 2.54);
+    case Unit::Centimetre: return finiteOrThrow(value / 2.54);
+    case Unit::Metre: return finiteOrThrow((value * 100) / 2.54);
     }
+    return value;
 }
 
 // The feet of a metric length are its inches divided by 12, never a direct factor.
 double UnitConvertFeet(double value, int ParamNumber)
 {
-    switch (ParamNumber) {
-    case 0: return finiteOrThrow(value / 12);
-    case 1: return value;
-    case 2: return finiteOrThrow(value * 3);
-    case 3: return finiteOrThrow(((value / 10) / 2.54) / 12);
-    case 4: return finiteOrThrow((value / 2.54) / 12);
-    case 5: return finiteOrThrow(((value * 100) / 2.54) / 12);
-    default: return value;
+    switch (static_cast<Unit>(ParamNumber)) {
+    case Unit::Inch: return finiteOrThrow(value / 12);
+    case Unit::Foot: return value;
+    case Unit::Yard: return finiteOrThrow(value * 3);
+    case Unit::Millimetre: return finiteOrThrow(((value / 10) / 2.54) / 12);
+    case Unit::Centimetre: return finiteOrThrow((value / 2.54) / 12);
+    case Unit::Metre: return finiteOrThrow(((value * 100) / 2.54) / 12);
     }
+    return value;
 }
 
 } // namespace keldary

@@ -5,7 +5,7 @@
 
 namespace keldary {
 
-// A typed length in the unit picked beside it (unit index of UnitNames).
+// A typed length in the unit picked beside it (a Unit, as its list position).
 // Any unit index outside 0..5, -1 included, leaves the value as it is.
 // Both throw OverflowError when the converted value is not finite.
 double UnitConvertInches(double value, int ParamNumber);

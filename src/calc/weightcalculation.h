@@ -5,6 +5,8 @@
 
 #include "message.h"
 
+#include "data/fieldlayouts.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -12,8 +14,6 @@
 #include <optional>
 
 namespace keldary {
-
-inline constexpr int ParamCount = 5;
 
 // What the window shows when Calculate is pressed: the texts of its boxes and
 // the list positions of its lists (-1 where a list has no selection).

@@ -96,21 +96,14 @@ QString localized(const std::string &ascii, const QLocale &locale)
 
 } // namespace
 
-QString doubleToText(double value, const QLocale &locale)
-{
-    QLocale plain = locale;
-    plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return plain.toString(value, 'g', SignificantDigits);
-}
-
 QString formatWeight(const QString &text, const QLocale &locale)
 {
     const auto value = numberFromText(text, locale);
     return value ? formatWeight(*value, locale) : text;
 }
 
-// The 15 significant digits of the double are the digits of its standard text
-// (doubleToText), so rounding them here gives what formatting that text gives.
+// The 15 significant digits of the double are the digits of its standard text,
+// so rounding them here gives what formatting that text gives.
 QString formatWeight(double value, const QLocale &locale)
 {
     std::string scaled = thousandthsDigits(std::fabs(value)); // -0.0 too

@@ -5,6 +5,7 @@
 
 #include "calc/numerictext.h"
 #include "data/alloytable.h"
+#include "data/fieldlayouts.h"
 #include "data/listentry.h"
 #include "data/pipeschedules.h"
 #include "data/pipesizes.h"
@@ -42,56 +43,59 @@ QString fieldItem(const RecordedInputs::Field &field, const QLocale &locale)
 
 } // namespace
 
-bool hasStorableResult(const ResultSnapshot &snapshot, const QLocale &locale)
+bool hasStorableResult(const CalcInput &shown, const QLocale &locale)
 {
-    return isNumericText(snapshot.result, locale);
+    return isNumericText(shown.result, locale);
 }
 
-RecordedInputs recordedInputs(const ResultSnapshot &snapshot)
+RecordedInputs recordedInputs(const CalcInput &shown)
 {
     RecordedInputs recorded;
-    recorded.alloy = snapshot.alloy;
-    recorded.shape = snapshot.shape;
-    recorded.numPieces = snapshot.numPieces;
+    recorded.alloy = shown.alloy;
+    recorded.shape = shown.shape;
+    recorded.numPieces = shown.numPieces;
     const auto record = [&](int field, bool withUnit) {
         const auto i = static_cast<std::size_t>(field);
-        recorded.fields[i] = RecordedInputs::Field{snapshot.captions[i], snapshot.params[i],
-                                                   withUnit ? std::optional(snapshot.units[i]) : std::nullopt};
+        recorded.fields[i] = RecordedInputs::Field{shown.captions[i], shown.params[i],
+                                                   withUnit ? std::optional(shown.units[i]) : std::nullopt};
     };
 
     // The size-list shapes write their picked size in place of field 0 (and
-    // field 1 for Pipe) and then only the length, always with its unit; they
-    // never look at which fields are visible.
-    switch (static_cast<Shape>(snapshot.shape)) {
+    // field 1 for Pipe) and then only the length, always with its unit. The
+    // others write each row whose text box their layout shows, with the unit
+    // where the row shows one.
+    switch (static_cast<Shape>(shown.shape)) {
     case Shape::Pipe:
-        recorded.pipeSchedule = snapshot.pipeSchedule;
-        recorded.pipeSize = snapshot.pipeSize;
+        recorded.pipeSchedule = shown.pipeSchedule;
+        recorded.pipeSize = shown.pipeSize;
         record(2, true);
         break;
     case Shape::Tees:
-        recorded.sizeCaption = snapshot.captions[0];
-        recorded.teeSize = snapshot.teeSize;
+        recorded.sizeCaption = shown.captions[0];
+        recorded.teeSize = shown.teeSize;
         record(1, true);
         break;
     case Shape::Rebar:
-        recorded.sizeCaption = snapshot.captions[0];
-        recorded.rebarSize = snapshot.rebarSize;
+        recorded.sizeCaption = shown.captions[0];
+        recorded.rebarSize = shown.rebarSize;
         record(1, true);
         break;
     default:
-        for (int i = 0; i < ParamCount; ++i) {
-            const auto at = static_cast<std::size_t>(i);
-            if (snapshot.paramVisible[at])
-                record(i, snapshot.unitVisible[at]);
+        if (const FieldLayout *layout = fieldLayout(shown.shape)) {
+            for (int i = 0; i < ParamCount; ++i) {
+                const unsigned show = layout->fields[static_cast<std::size_t>(i)].show;
+                if (show & ShowText)
+                    record(i, show & ShowUnit);
+            }
         }
         break;
     }
     return recorded;
 }
 
-QString buildResultLine(const ResultSnapshot &snapshot, const QLocale &locale)
+QString buildResultLine(const CalcInput &shown, const QLocale &locale)
 {
-    const RecordedInputs recorded = recordedInputs(snapshot);
+    const RecordedInputs recorded = recordedInputs(shown);
     QString line = alloyName(recorded.alloy) + u"  "_s + toQString(entryAt(ShapeNames, recorded.shape)) + u"  "_s;
 
     switch (static_cast<Shape>(recorded.shape)) {
@@ -113,7 +117,7 @@ QString buildResultLine(const ResultSnapshot &snapshot, const QLocale &locale)
             line += fieldItem(*field, locale);
     }
 
-    return line + u"  Pieces: "_s + recorded.numPieces + u"  Total Weight: "_s + snapshot.result + u" lbs."_s;
+    return line + u"  Pieces: "_s + recorded.numPieces + u"  Total Weight: "_s + shown.result + u" lbs."_s;
 }
 
 } // namespace keldary

@@ -5,12 +5,12 @@
 
 #include "accessibility.h"
 #include "clickablelabel.h"
-#include "fieldlayouts.h"
 #include "framestyle.h"
 #include "linkcursor.h"
 #include "resultlistbox.h"
 
 #include "data/alloytable.h"
+#include "data/fieldlayouts.h"
 #include "data/pipeschedules.h"
 #include "data/pipesizes.h"
 #include "data/provider.h"
@@ -79,11 +79,11 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect g
     return widget;
 }
 
-QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, QRect geometry, QStyle *style)
+QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
     auto *widget = place<QGroupBox>(parent, name, geometry);
     widget->setTitle(caption);
-    widget->setStyle(style);
+    widget->setStyle(frameStyle());
     return widget;
 }
 
@@ -188,7 +188,6 @@ Form1::Form1(QWidget *parent)
     : QWidget(parent)
     , m_messageSink(messageBoxSink(this))
     , m_dialogs(standardDialogs(this))
-    , m_frameStyle(std::make_unique<FrameStyle>())
 {
     installAccessibility();
     setObjectName(QStringLiteral("Form1"));
@@ -205,12 +204,7 @@ Form1::Form1(QWidget *parent)
     Form_Load();
 }
 
-Form1::~Form1()
-{
-    // The frames and the list use m_frameStyle, which goes before the base class deletes the children.
-    for (QWidget *framed : std::initializer_list<QWidget *>{Frame1, Frame2, Frame3, Frame4, lstResults})
-        delete framed;
-}
+Form1::~Form1() = default;
 
 void Form1::setMessageSink(MessageSink sink)
 {
@@ -229,7 +223,7 @@ void Form1::setUserDialogs(UserDialogs dialogs)
 
 void Form1::createControls()
 {
-    Frame1 = frame(this, "Frame1", QStringLiteral("Metal Type and Form"), fromTwips(120, 120, 6612, 852), m_frameStyle.get());
+    Frame1 = frame(this, "Frame1", QStringLiteral("Metal Type and Form"), fromTwips(120, 120, 6612, 852));
     Label3 = label(Frame1, "Label3", QStringLiteral("Alloy:"), fromTwips(240, 360, 612, 252));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
     cmbAlloy = dropDownList(Frame1, "cmbAlloy", fromTwips(1200, 360, 1812, 288));
@@ -237,14 +231,15 @@ void Form1::createControls()
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
     cmbShapes = dropDownList(Frame1, "cmbShapes", fromTwips(4320, 360, 1572, 288));
 
-    Frame2 = frame(this, "Frame2", QStringLiteral("Parameters"), fromTwips(120, 1080, 3492, 2892), m_frameStyle.get());
+    Frame2 = frame(this, "Frame2", QStringLiteral("Parameters"), fromTwips(120, 1080, 3492, 2892));
     Label4 = label(Frame2, "Label4", QStringLiteral("Units:"), fromTwips(2520, 120, 852, 252));
     for (int i = 0; i < ParamCount; ++i) {
         const int top = 480 + 480 * i;
         const QByteArray suffix = QByteArray::number(i);
+        // Two lines high: captions such as "Size - Outer Diameter:" wrap inside the label.
+        // The last row's would reach down onto the frame's bottom border, so it stops above it.
         lblParam[i] = label(Frame2, ("lblParam_" + suffix).constData(), QStringLiteral("Label2"),
-                            fromTwips(120, top, 852, i == 4 ? 372 : 492));
-        // Two-line captions such as "Size - Outer Diameter:" wrap inside the label.
+                            fromTwips(120, top, 852, i == ParamCount - 1 ? 372 : 492));
         lblParam[i]->setWordWrap(true);
         txtParam[i] = place<QLineEdit>(Frame2, ("txtParam_" + suffix).constData(), fromTwips(1080, top, 1092, 288));
         cmbUnits[i] = dropDownList(Frame2, ("cmbUnits_" + suffix).constData(), fromTwips(2520, top, 732, 288));
@@ -253,12 +248,13 @@ void Form1::createControls()
     cmbTeeSizes = dropDownList(Frame2, "cmbTeeSizes", fromTwips(1080, 480, 2172, 288));
     cmbSchedule = dropDownList(Frame2, "cmbSchedule", fromTwips(1080, 960, 1452, 288));
 
-    Frame4 = frame(this, "Frame4", QStringLiteral("Addtional Parameters"), fromTwips(3840, 1080, 2892, 972), m_frameStyle.get());
+    // "Addtional" is the caption the window has always shown; users know the frame by it.
+    Frame4 = frame(this, "Frame4", QStringLiteral("Addtional Parameters"), fromTwips(3840, 1080, 2892, 972));
     Label6 = label(Frame4, "Label6", QStringLiteral("Number of Pieces:"), fromTwips(120, 480, 1452, 252));
     txtNumPieces = place<QLineEdit>(Frame4, "txtNumPieces", fromTwips(1680, 480, 1092, 288));
     txtNumPieces->setText(QStringLiteral("1"));
 
-    Frame3 = frame(this, "Frame3", QStringLiteral("Results"), fromTwips(3840, 2280, 2892, 1092), m_frameStyle.get());
+    Frame3 = frame(this, "Frame3", QStringLiteral("Results"), fromTwips(3840, 2280, 2892, 1092));
     Label5 = label(Frame3, "Label5", QStringLiteral("Calculated Weight:"), fromTwips(120, 360, 1452, 252));
     txtResult = place<QLineEdit>(Frame3, "txtResult", fromTwips(480, 600, 1812, 288));
     Label2 = label(Frame3, "Label2", QStringLiteral("lb"), fromTwips(2400, 600, 372, 252));
@@ -272,7 +268,7 @@ void Form1::createControls()
     cmdClearFields = button(this, "cmdClearFields", QStringLiteral("Clear Fields"), fromTwips(5400, 3600, 1212, 372));
     lstResults = place<ResultListBox>(this, "lstResults", fromTwips(120, 4080, 6612, 516));
     lstResults->setFont(listFont());
-    lstResults->setStyle(m_frameStyle.get());
+    lstResults->setStyle(frameStyle());
     lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lstResults->setSortingEnabled(false);
     cmdStoreResult = button(this, "cmdStoreResult", QStringLiteral("Store Result"), fromTwips(120, 4800, 1212, 372));
@@ -411,10 +407,10 @@ void Form1::cmbShapes_Click()
 
 void Form1::ChangeFields()
 {
-    const int shape = cmbShapes->currentIndex();
-    if (shape < 0 || shape >= ShapeCount)
+    const FieldLayout *shown = fieldLayout(cmbShapes->currentIndex());
+    if (!shown)
         return;
-    const FieldLayout &layout = FieldLayouts[static_cast<std::size_t>(shape)];
+    const FieldLayout &layout = *shown;
 
     // A hidden label keeps the caption it had; only shown labels are captioned.
     // A screen reader announces the controls of a row by the row's caption: text
@@ -456,7 +452,7 @@ void Form1::cmdCalculate_Click()
     CalculateWeight();
 }
 
-CalcInput Form1::calcInput() const
+CalcInput Form1::readControls() const
 {
     CalcInput input;
     input.numPieces = txtNumPieces->text();
@@ -477,15 +473,13 @@ CalcInput Form1::calcInput() const
 
 void Form1::CalculateWeight()
 {
-    const RecordedInputs read = recordedInputs(resultSnapshot());
-    const CalcOutcome outcome = keldary::CalculateWeight(calcInput());
+    const CalcInput input = readControls();
+    const CalcOutcome outcome = keldary::CalculateWeight(input);
     // The message comes first; the result box is written once it is answered.
     if (outcome.message)
         showMessage(*outcome.message);
     writeResult(outcome.result);
-    // After a message the box shows an older text, which belongs to no inputs.
-    m_resultTypedByHand = false;
-    m_weighedInputs = outcome.weighed ? std::optional(read) : std::nullopt;
+    m_storeRule.calculated(input, outcome.weighed);
 }
 
 void Form1::cmdClearFields_Click()
@@ -494,8 +488,6 @@ void Form1::cmdClearFields_Click()
         param->clear();
     txtNumPieces->setText(QStringLiteral("1"));
     writeResult(QString());
-    m_resultTypedByHand = false;
-    m_weighedInputs.reset();
 }
 
 void Form1::writeResult(const QString &text)
@@ -507,48 +499,19 @@ void Form1::writeResult(const QString &text)
 
 void Form1::txtResult_Change()
 {
-    // Calculate and Clear Fields write the box themselves. Any other change is
-    // the user's: typed, pasted, undone, or set through an assistive tool.
+    // Any change but Calculate's and Clear Fields' own is the user's.
     if (!m_writingResult)
-        m_resultTypedByHand = true;
-}
-
-ResultSnapshot Form1::resultSnapshot() const
-{
-    ResultSnapshot snapshot;
-    snapshot.alloy = cmbAlloy->currentIndex();
-    snapshot.shape = cmbShapes->currentIndex();
-    for (int i = 0; i < ParamCount; ++i) {
-        snapshot.captions[i] = lblParam[i]->text();
-        snapshot.params[i] = txtParam[i]->text();
-        snapshot.paramVisible[i] = !txtParam[i]->isHidden();
-        snapshot.units[i] = cmbUnits[i]->currentIndex();
-        snapshot.unitVisible[i] = !cmbUnits[i]->isHidden();
-    }
-    snapshot.pipeSize = cmbSize->currentIndex();
-    snapshot.pipeSchedule = cmbSchedule->currentIndex();
-    snapshot.rebarSize = cmbRebarSizes->currentIndex();
-    snapshot.teeSize = cmbTeeSizes->currentIndex();
-    snapshot.numPieces = txtNumPieces->text();
-    snapshot.result = txtResult->text();
-    return snapshot;
+        m_storeRule.typedByHand();
 }
 
 void Form1::cmdStoreResult_Click()
 {
-    const ResultSnapshot snapshot = resultSnapshot();
-    if (!hasStorableResult(snapshot)) {
-        showMessage({QStringLiteral("There is no calculation to be stored"), QStringLiteral("Store Failed")});
+    const CalcInput shown = readControls();
+    if (const std::optional<Message> refusal = m_storeRule.refusal(shown)) {
+        showMessage(*refusal);
         return;
     }
-    // A line must never pair the inputs shown now with a weight calculated
-    // from others; changing an input and changing it back is no change.
-    if (!m_resultTypedByHand && m_weighedInputs != recordedInputs(snapshot)) {
-        showMessage({QStringLiteral("The weight shown was not calculated from the current inputs"),
-                     QStringLiteral("Store Failed")});
-        return;
-    }
-    lstResults->addItem(buildResultLine(snapshot));
+    lstResults->addItem(buildResultLine(shown));
     // The new line shows at once, without taking the selection.
     lstResults->scrollToItem(lstResults->item(lstResults->count() - 1));
 }

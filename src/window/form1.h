@@ -6,13 +6,12 @@
 #include "calc/weightcalculation.h"
 #include "messagesink.h"
 #include "results/report.h"
-#include "results/resultline.h"
+#include "results/storerule.h"
 
 #include <QWidget>
 
 #include <array>
 #include <memory>
-#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -20,7 +19,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QStyle;
 
 namespace keldary {
 
@@ -72,20 +70,16 @@ private:
     void txtResult_Change();
     void writeResult(const QString &text);
 
-    CalcInput calcInput() const;
-    ResultSnapshot resultSnapshot() const;
+    // Everything the window's controls hold, read once for Calculate and Store Result.
+    CalcInput readControls() const;
     void showMessage(const Message &message);
     void saveReportInstead(const std::vector<ReportLine> &report);
 
     MessageSink m_messageSink;
     UserDialogs m_dialogs;
     std::unique_ptr<ReportPrinter> m_printer;
-    std::unique_ptr<QStyle> m_frameStyle;
-    // Whose weight txtResult shows: Store Result takes one typed by hand since
-    // the last Calculate, or one that Calculate computed from inputs that the
-    // stored line would still record the same.
-    std::optional<RecordedInputs> m_weighedInputs;
-    bool m_resultTypedByHand = false;
+    StoreRule m_storeRule;
+    // Set while Calculate or Clear Fields writes txtResult: that text is not typed by hand.
     bool m_writingResult = false;
 
     QGroupBox *Frame1 = nullptr;

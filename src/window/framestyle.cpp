@@ -3,8 +3,10 @@
 
 #include "framestyle.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QtMath>
@@ -77,6 +79,17 @@ void paintCrisp(QPainter *painter, QRect rect, Paint paint, const QBrush &inside
 
 FrameStyle::FrameStyle() = default;
 
+QStyle *frameStyle()
+{
+    // The style goes with the application; an application made after it gets a new one.
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new FrameStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
 QRect FrameStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
                                  SubControl subControl, const QWidget *widget) const
 {
@@ -86,7 +99,9 @@ QRect FrameStyle::subControlRect(ComplexControl control, const QStyleOptionCompl
 
     const QFontMetrics &metrics = box->fontMetrics;
     const int captionHeight = metrics.height();
+    // The caption starts 8 px in from the frame's left edge, with 2 px of room on either side of its text.
     const QRect label(8, 0, metrics.horizontalAdvance(box->text) + 4, captionHeight);
+    // The border runs through the middle of the caption.
     const QRect frame = box->rect.adjusted(0, captionHeight / 2, 0, 0);
     switch (subControl) {
     case SC_GroupBoxLabel:
@@ -94,6 +109,7 @@ QRect FrameStyle::subControlRect(ComplexControl control, const QStyleOptionCompl
     case SC_GroupBoxFrame:
         return frame;
     case SC_GroupBoxContents:
+        // Inside the etched border, two pixels wide, and below the caption.
         return frame.adjusted(2, captionHeight / 2 + 2, -2, -2);
     default:
         return QProxyStyle::subControlRect(control, option, subControl, widget);
@@ -130,11 +146,12 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
     // An etched border that stops on either side of the caption.
     painter->save();
     QRegion border(box->rect);
-    border -= label.adjusted(-1, 0, 1, 0);
+    border -= label.adjusted(-1, 0, 1, 0); // one more pixel of gap each side of the caption
     painter->setClipRegion(border);
     paintCrisp(painter, frame, [box](QPainter *p, const QRect &r) { qDrawShadeRect(p, r, box->palette, true, 1, 0); });
     painter->restore();
 
+    // The text starts after the caption's 2 px of room.
     proxy()->drawItemText(painter, label.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
                           box->palette, box->state & State_Enabled, box->text, QPalette::WindowText);
 }

@@ -25,4 +25,8 @@ public:
                             const QWidget *widget) const override;
 };
 
+// The one frame style of every window. The application owns it, so it outlives
+// every widget drawn with it, whatever order the widgets go in.
+QStyle *frameStyle();
+
 } // namespace keldary

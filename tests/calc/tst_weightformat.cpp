@@ -3,6 +3,7 @@
 
 #include "calc/numerictext.h"
 #include "calc/weightformat.h"
+#include "textnumbers.h"
 
 #include <QTest>
 

@@ -6,9 +6,9 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using keldary::ResultSnapshot;
+using keldary::CalcInput;
 
-Q_DECLARE_METATYPE(ResultSnapshot)
+Q_DECLARE_METATYPE(CalcInput)
 
 namespace {
 
@@ -27,18 +27,17 @@ constexpr int Foot = 1;
 constexpr int Millimetre = 3;
 constexpr int Metre = 5;
 
-// One visible field as the layout shows it.
+// One parameter row: its caption, its text and its unit.
 struct Field {
     QString caption;
     QString text;
     int unit = Inch;
-    bool unitShown = true;
 };
 
-ResultSnapshot snapshot(int alloy, int shape, std::initializer_list<Field> fields,
-                        const QString &pieces, const QString &result)
+CalcInput snapshot(int alloy, int shape, std::initializer_list<Field> fields,
+                   const QString &pieces, const QString &result)
 {
-    ResultSnapshot s;
+    CalcInput s;
     s.alloy = alloy;
     s.shape = shape;
     int i = 0;
@@ -46,8 +45,6 @@ ResultSnapshot snapshot(int alloy, int shape, std::initializer_list<Field> field
         s.captions[i] = field.caption;
         s.params[i] = field.text;
         s.units[i] = field.unit;
-        s.paramVisible[i] = true;
-        s.unitVisible[i] = field.unitShown;
         ++i;
     }
     s.numPieces = pieces;
@@ -55,45 +52,39 @@ ResultSnapshot snapshot(int alloy, int shape, std::initializer_list<Field> field
     return s;
 }
 
-ResultSnapshot roundBar(const QString &diameter, const QString &length,
-                        const QString &pieces = u"4"_s, const QString &result = u"12.345"_s)
+CalcInput roundBar(const QString &diameter, const QString &length,
+                   const QString &pieces = u"4"_s, const QString &result = u"12.345"_s)
 {
     return snapshot(Aluminum6061, RoundBar, {{u"Diameter:"_s, diameter, Inch},
                                              {u"Length:"_s, length, Foot}},
                     pieces, result);
 }
 
-ResultSnapshot beam(const QString &weightPerFoot)
+CalcInput beam(const QString &weightPerFoot)
 {
     return snapshot(Steel, Beam, {{u"Size:"_s, u"8"_s, Inch},
-                                  {u"Weight/ft.:"_s, weightPerFoot, Inch, false},
+                                  {u"Weight/ft.:"_s, weightPerFoot, Inch},
                                   {u"Length:"_s, u"20"_s, Foot}},
                     u"1"_s, u"200.000"_s);
 }
 
 // The size-list shapes: the text boxes the lists cover still hold whatever
 // was typed for an earlier shape, and must not leak into the line.
-ResultSnapshot pipe(const QString &length, int schedule, int size)
+CalcInput pipe(const QString &length, int schedule, int size)
 {
-    ResultSnapshot s = snapshot(Steel, Pipe, {{u"Size - Outer Diameter:"_s, u"99"_s},
-                                              {u"Schedule:"_s, u"98"_s},
-                                              {u"Length:"_s, length, Foot}},
-                                u"1"_s, u"73.000"_s);
-    s.paramVisible[0] = s.paramVisible[1] = false;
-    s.unitVisible[0] = s.unitVisible[1] = false;
+    CalcInput s = snapshot(Steel, Pipe, {{u"Size - Outer Diameter:"_s, u"99"_s},
+                                         {u"Schedule:"_s, u"98"_s},
+                                         {u"Length:"_s, length, Foot}},
+                           u"1"_s, u"73.000"_s);
     s.pipeSchedule = schedule;
     s.pipeSize = size;
     return s;
 }
 
-ResultSnapshot sizeListShape(int alloy, int shape, const QString &length, const QString &pieces,
-                             const QString &result)
+CalcInput sizeListShape(int alloy, int shape, const QString &length, const QString &pieces,
+                        const QString &result)
 {
-    ResultSnapshot s = snapshot(alloy, shape, {{u"Size:"_s, u"97"_s}, {u"Length:"_s, length, Foot}},
-                                pieces, result);
-    s.paramVisible[0] = false;
-    s.unitVisible[0] = false;
-    return s;
+    return snapshot(alloy, shape, {{u"Size:"_s, u"97"_s}, {u"Length:"_s, length, Foot}}, pieces, result);
 }
 
 } // namespace
@@ -111,7 +102,7 @@ private slots:
 
 void TestResultLine::buildResultLine_data()
 {
-    QTest::addColumn<ResultSnapshot>("snapshot");
+    QTest::addColumn<CalcInput>("snapshot");
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("expected");
 
@@ -140,14 +131,14 @@ void TestResultLine::buildResultLine_data()
         << u"Steel (Default)  Pipe    Schedule: 160 Size: 36 - 36.00 in  Length: 0.0 ft  Pieces: 1  Total Weight: 73.000 lbs."_s;
     QTest::newRow("rebar, size number then length")
         << [] {
-               ResultSnapshot s = sizeListShape(Brass, Rebar, u"20"_s, u"10"_s, u"133.600"_s);
+               CalcInput s = sizeListShape(Brass, Rebar, u"20"_s, u"10"_s, u"133.600"_s);
                s.rebarSize = 1;
                return s;
            }()
         << c << u"Brass  Rebar   Size: 4 Length: 20 ft  Pieces: 10  Total Weight: 133.600 lbs."_s;
     QTest::newRow("tees, length not a number")
         << [] {
-               ResultSnapshot s = sizeListShape(Steel, Tees, u"abc"_s, u"2"_s, u"5.000"_s);
+               CalcInput s = sizeListShape(Steel, Tees, u"abc"_s, u"2"_s, u"5.000"_s);
                s.teeSize = 3;
                return s;
            }()
@@ -155,7 +146,7 @@ void TestResultLine::buildResultLine_data()
         << u"Steel (Default)  Tees   Size: 2 x 2 x .250  Length: 0.0 ft  Pieces: 2  Total Weight: 5.000 lbs."_s;
     QTest::newRow("tees, size caption kept as listed")
         << [] {
-               ResultSnapshot s = sizeListShape(Steel, Tees, u"3"_s, u"1"_s, u"6.480"_s);
+               CalcInput s = sizeListShape(Steel, Tees, u"3"_s, u"1"_s, u"6.480"_s);
                s.teeSize = 2;
                return s;
            }()
@@ -179,16 +170,11 @@ void TestResultLine::buildResultLine_data()
                     u"1"_s, u"1.000"_s)
         << c << u"Steel (Default)  Round Bar   Diameter: 50 mm Length: 3 m  Pieces: 1  Total Weight: 1.000 lbs."_s;
     QTest::newRow("hidden fields keep their text out of the line")
-        << [] {
-               ResultSnapshot s = snapshot(Steel, RoundBar, {{u"Diameter:"_s, u"2"_s},
-                                                             {u"Length:"_s, u"10"_s, Foot},
-                                                             {u"Wall Thickness:"_s, u"0.25"_s},
-                                                             {u"Length:"_s, u"7"_s, Foot}},
-                                           u"1"_s, u"1.000"_s);
-               s.paramVisible[2] = s.paramVisible[3] = false;
-               s.unitVisible[2] = s.unitVisible[3] = false;
-               return s;
-           }()
+        << snapshot(Steel, RoundBar, {{u"Diameter:"_s, u"2"_s},
+                                      {u"Length:"_s, u"10"_s, Foot},
+                                      {u"Wall Thickness:"_s, u"0.25"_s},
+                                      {u"Length:"_s, u"7"_s, Foot}},
+                    u"1"_s, u"1.000"_s)
         << c << u"Steel (Default)  Round Bar   Diameter: 2 in Length: 10 ft  Pieces: 1  Total Weight: 1.000 lbs."_s;
     QTest::newRow("four fields of rectangular tube in order")
         << snapshot(Steel, RectangularTube, {{u"Width:"_s, u"2"_s}, {u"Height:"_s, u"3"_s},
@@ -200,18 +186,15 @@ void TestResultLine::buildResultLine_data()
     QTest::newRow("decimal comma numeric in a German locale")
         << roundBar(u"2,5"_s, u"10"_s) << QLocale(QLocale::German, QLocale::Germany)
         << u"Aluminum 6061  Round Bar   Diameter: 2,5 in Length: 10 ft  Pieces: 4  Total Weight: 12.345 lbs."_s;
-    QTest::newRow("no selection gives empty names")
-        << [] {
-               ResultSnapshot s = snapshot(-1, -1, {{u"Diameter:"_s, u"2"_s}}, u"1"_s, u"1.000"_s);
-               return s;
-           }()
-        << c << u"     Diameter: 2 in  Pieces: 1  Total Weight: 1.000 lbs."_s;
+    QTest::newRow("no selection gives empty names and no rows")
+        << snapshot(-1, -1, {{u"Diameter:"_s, u"2"_s}}, u"1"_s, u"1.000"_s)
+        << c << u"      Pieces: 1  Total Weight: 1.000 lbs."_s;
     QTest::newRow("pipe without selected schedule and size")
         << pipe(u"20"_s, -1, -1) << c
         << u"Steel (Default)  Pipe    Schedule:  Size:  Length: 20 ft  Pieces: 1  Total Weight: 73.000 lbs."_s;
     QTest::newRow("rebar and tee lists without selection")
         << [] {
-               ResultSnapshot s = sizeListShape(Steel, Rebar, u"1"_s, u"1"_s, u"1.000"_s);
+               CalcInput s = sizeListShape(Steel, Rebar, u"1"_s, u"1"_s, u"1.000"_s);
                s.rebarSize = -1;
                s.teeSize = -1;
                return s;
@@ -221,7 +204,7 @@ void TestResultLine::buildResultLine_data()
 
 void TestResultLine::buildResultLine()
 {
-    QFETCH(ResultSnapshot, snapshot);
+    QFETCH(CalcInput, snapshot);
     QFETCH(QLocale, locale);
     QFETCH(QString, expected);
 
@@ -246,7 +229,7 @@ void TestResultLine::hasStorableResult()
     QFETCH(QString, result);
     QFETCH(bool, storable);
 
-    ResultSnapshot s = roundBar(u"2"_s, u"10"_s, u"4"_s, result);
+    CalcInput s = roundBar(u"2"_s, u"10"_s, u"4"_s, result);
     QCOMPARE(keldary::hasStorableResult(s, QLocale::c()), storable);
 }
 

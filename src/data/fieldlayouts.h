@@ -3,13 +3,15 @@
 
 #pragma once
 
-#include "calc/weightcalculation.h"
-#include "data/shapenames.h"
+#include "shapenames.h"
 
 #include <array>
 #include <string_view>
 
 namespace keldary {
+
+// The parameter rows of the window, each a caption, a text box and a unit list.
+inline constexpr int ParamCount = 5;
 
 // Which controls of a parameter row a stock form shows.
 enum FieldShow : unsigned {
@@ -70,5 +72,11 @@ inline constexpr std::array<FieldLayout, ShapeCount> FieldLayouts{{
     /* Strip */ layout::FlatStock,
     /* Tees */ {{{{"Size:", LabelOnly}, layout::Length, layout::None, layout::None, layout::None}}, false, false, false, true},
 }};
+
+// The layout of a shape index; none for an index off the list of stock forms.
+constexpr const FieldLayout *fieldLayout(int shape)
+{
+    return shape >= 0 && shape < ShapeCount ? &FieldLayouts[static_cast<std::size_t>(shape)] : nullptr;
+}
 
 } // namespace keldary
