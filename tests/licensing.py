@@ -1,17 +1,13 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Keldary developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Runs `reuse lint` over exactly the files this project ships.
+"""licensing.py REUSE SOURCE_DIR: `reuse lint` over exactly the files the project ships.
 
-    licensing.py REUSE SOURCE_DIR
-
-The shipped files are what git lists (tracked, and new files it does not
-ignore) when SOURCE_DIR is a git work tree and git is installed; otherwise,
-as in a source tarball, every file that .gitignore does not name. They are
-copied to a temporary folder and linted there, so build trees, whatever is
-around them and the presence of git change nothing. reuse 4 and later read
-REUSE.toml; for an older reuse (Debian 12 has 1.1) the copy gets the same
-annotations as .reuse/dep5.
+Those are what git lists (tracked, and new files it does not ignore) in a git
+work tree, else, as in a source tarball, every file .gitignore does not name.
+They are linted in a copy, so build trees and the presence of git change
+nothing. reuse before 4.0 (Debian 12 has 1.1) does not read REUSE.toml: its
+copy gets the same entries as .reuse/dep5.
 """
 
 import fnmatch
@@ -29,7 +25,7 @@ def git_files(source):
     try:
         top = subprocess.run(["git", "-C", source, "rev-parse", "--show-toplevel"],
                              capture_output=True, text=True, check=True).stdout.strip()
-        if os.path.realpath(top) != os.path.realpath(source):
+        if os.path.realpath(top) != source:
             return None  # a tarball unpacked inside some other repository
         listed = subprocess.run(["git", "-C", source, "ls-files", "-z", "--cached", "--others",
                                  "--exclude-standard"], capture_output=True, check=True).stdout
@@ -40,52 +36,30 @@ def git_files(source):
             if name and os.path.lexists(os.path.join(source, name))]
 
 
-def ignore_rules(source):
-    """The patterns of SOURCE/.gitignore as (pattern, anchored, folders only)."""
-    rules = []
+def gitignored(source):
+    """A copytree filter that leaves out .git and what SOURCE/.gitignore names."""
     with open(os.path.join(source, ".gitignore"), encoding="utf-8") as file:
-        for line in file:
-            line = line.strip()
-            if not line or line.startswith("#"):
-                continue
-            if line.startswith("!") or "**" in line:
-                sys.exit(f"licensing.py: .gitignore pattern '{line}' is not understood here")
-            folder = line.endswith("/")
-            line = line.rstrip("/")
-            rules.append((line.lstrip("/"), "/" in line, folder))
-    return rules
+        patterns = [p for p in (line.strip() for line in file) if p and not p.startswith("#")]
+    for p in patterns:
+        if p.startswith("!") or "/" in p.strip("/"):
+            sys.exit(f"licensing.py: the .gitignore pattern '{p}' is not understood here")
 
-
-def ignored(path, is_folder, rules):
-    name = os.path.basename(path)
-    return any(fnmatch.fnmatchcase(path if anchored else name, pattern)
-               for pattern, anchored, folder in rules if is_folder or not folder)
-
-
-def tree_files(source):
-    """Every file in SOURCE that .gitignore does not name, as git would list them."""
-    rules = ignore_rules(source)
-    files = []
-    for folder, folders, names in os.walk(source):
-        relative = os.path.relpath(folder, source)
-        relative = "" if relative == "." else relative + "/"
-        # .git is a folder in a clone and a file in a linked work tree.
-        folders[:] = [f for f in folders
-                      if f != ".git" and not ignored(relative + f, True, rules)]
-        files += [relative + n for n in names
-                  if n != ".git" and not ignored(relative + n, False, rules)]
-    return files
+    def ignore(folder, names):
+        top = os.path.realpath(folder) == source
+        # "/x" only at the top, "x/" only folders, "x" anywhere.
+        return {".git"} | {n for n in names for p in patterns
+                           if (top or not p.startswith("/")) and fnmatch.fnmatchcase(n, p.strip("/"))
+                           and (not p.endswith("/") or os.path.isdir(os.path.join(folder, n)))}
+    return ignore
 
 
 def write_dep5(copy):
-    """REUSE.toml's annotations as .reuse/dep5, for a reuse that reads only that."""
+    """REUSE.toml's entries as .reuse/dep5, whose * crosses folders as REUSE.toml's ** does."""
     with open(os.path.join(copy, "REUSE.toml"), "rb") as file:
         annotations = tomllib.load(file).get("annotations", [])
     as_list = lambda value: [value] if isinstance(value, str) else value
     stanzas = ["Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"]
     for a in annotations:
-        # dep5's * crosses folders as REUSE.toml's ** does; more lines of a
-        # field go on indented lines.
         paths = " ".join(p.replace("**", "*") for p in as_list(a["path"]))
         holders = "\n ".join(as_list(a["SPDX-FileCopyrightText"]))
         stanzas.append(f"Files: {paths}\nCopyright: {holders}\nLicense: {a['SPDX-License-Identifier']}\n")
@@ -98,19 +72,19 @@ def main():
     if len(sys.argv) != 3:
         sys.exit("usage: licensing.py REUSE SOURCE_DIR")
     reuse, source = sys.argv[1], os.path.realpath(sys.argv[2])
-    files = git_files(source)
-    if files is None:
-        files = tree_files(source)
-    version = subprocess.run([reuse, "--version"], capture_output=True, text=True).stdout
+    version = subprocess.run([reuse, "--version"], capture_output=True, text=True).stdout.strip()
     major = re.search(r"(\d+)\.\d+", version)
-    with tempfile.TemporaryDirectory(prefix="keldary-licensing-") as copy:
-        for name in files:
-            target = os.path.join(copy, name)
-            os.makedirs(os.path.dirname(target), exist_ok=True)
-            shutil.copy2(os.path.join(source, name), target, follow_symlinks=False)
+    with tempfile.TemporaryDirectory(prefix="keldary-licensing-") as temporary:
+        copy = os.path.join(temporary, "shipped")
+        files = git_files(source)
+        if files is None:
+            shutil.copytree(source, copy, symlinks=True, ignore=gitignored(source))
+        for name in files or []:
+            os.makedirs(os.path.dirname(os.path.join(copy, name)), exist_ok=True)
+            shutil.copy2(os.path.join(source, name), os.path.join(copy, name), follow_symlinks=False)
         if major and int(major.group(1)) < 4:
             write_dep5(copy)
-        print(f"{len(files)} shipped files, {version.strip()}", flush=True)
+        print(f"{'git' if files is not None else '.gitignore'}: {version}", flush=True)
         return subprocess.run([reuse, "--root", copy, "lint"]).returncode
 
 
