@@ -6,11 +6,15 @@
 #   tools/fresh-system-check.sh RELEASE            (bookworm, trixie, ...)
 #   tools/fresh-system-check.sh RELEASE FILE.deb   (only the install-and-start steps, with that package)
 #
-# 1. debootstraps a fresh minbase root of RELEASE, installs git in it as a new
-#    user would, clones this repository (the commit checked out here, or
-#    $KELDARY_COMMIT) into /root/keldary, and runs the README's test command
-#    `bash tools/test.sh` in it;
-# 2. runs `tools/run.sh` there under xvfb-run and takes a screenshot of the window;
+# 1. debootstraps a fresh minbase root of RELEASE, clones this repository (the
+#    commit checked out here, or $KELDARY_COMMIT) into /root/keldary with this
+#    machine's git, so the root has none, and runs the README's test command
+#    `bash tools/test.sh` in it, as a container or a build machine runs it:
+#    under `env -i` with HOME and PATH only (no LANG, LC_*, XDG_RUNTIME_DIR,
+#    DISPLAY);
+# 2. unpacks a `git archive` of the same commit, as packagers get the source,
+#    into /root/keldary-tarball (no .git) and runs `bash tools/test.sh` there too;
+#    then runs `tools/run.sh` in the clone under xvfb-run and takes a screenshot;
 # 3. builds the .deb (`cpack -G DEB` in build/default);
 # 4. debootstraps a second fresh minbase root, installs the .deb with apt, starts
 #    the installed program under Xvfb and takes a screenshot.
@@ -167,10 +171,12 @@ mount_root() { # root
     cp /etc/resolv.conf "$root/etc/resolv.conf"
 }
 
-# Runs a command in the root with a clean environment, output to the step's log.
+# Runs a command in the root with a clean environment, output to the step's
+# log: no locale, no runtime directory, no display. (The build's job count and
+# apt's frontend are the only additions to HOME and PATH.)
 in_root() { # root, command...
     local root=$1; shift
-    env -i HOME=/root LANG=C.UTF-8 TERM=dumb PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         DEBIAN_FRONTEND=noninteractive CMAKE_BUILD_PARALLEL_LEVEL="$jobs" \
         chroot "$root" "$@"
 }
@@ -252,13 +258,18 @@ if [[ -z $deb ]]; then
     build=$work/build-root
     if step "$release: debootstrap --variant=minbase (build root)" make_root "$build"; then
         clone() {
-            in_root "$build" apt-get install -y -q git ca-certificates || return
-            git clone -q --bare --no-local "$repo" "$build/srv/keldary.git" || return
-            in_root "$build" git clone -q /srv/keldary.git /root/keldary || return
-            in_root "$build" git -C /root/keldary checkout -q --detach "$commit"
+            git clone -q --no-local --no-checkout "$repo" "$build/root/keldary" || return
+            git -C "$build/root/keldary" checkout -q --detach "$commit"
         }
-        step "$release: git clone $(git -C "$repo" rev-parse --short "$commit")" clone &&
-        step "$release: bash tools/test.sh" in_root "$build" bash -c 'cd /root/keldary && bash tools/test.sh'
+        tarball() {
+            mkdir "$build/root/keldary-tarball" || return
+            git -C "$repo" archive --format=tar "$commit" | tar -x -C "$build/root/keldary-tarball"
+        }
+        step "$release: git clone $(git -C "$repo" rev-parse --short "$commit") (no git in the root)" clone &&
+        step "$release: env -i bash tools/test.sh (clone)" in_root "$build" bash -c 'cd /root/keldary && bash tools/test.sh'
+        step "$release: git archive, unpacked (no .git)" tarball &&
+        step "$release: env -i bash tools/test.sh (tarball)" \
+            in_root "$build" bash -c 'cd /root/keldary-tarball && bash tools/test.sh'
         step "$release: xvfb-run bash tools/run.sh, screenshot" \
             in_root "$build" bash -c "cd /root/keldary && $xvfb /tmp/run.png bash tools/run.sh" &&
             cp "$build/tmp/run.png" "$work/$release-run.png" && echo "    screenshot of tools/run.sh: $work/$release-run.png"
