@@ -12,6 +12,8 @@
 #include <QList>
 #include <QMetaType>
 
+#include <cmath>
+
 // The calculations every level is tested with: the core (tst_weightcalculation),
 // the window (tst_calculate) and the fuzzer's seeds (fuzz/make_corpus.cpp).
 namespace calccases {
@@ -279,7 +281,7 @@ inline QList<CalcCase> refusedCases()
         // Hidden fields behind a size list never appear in the message.
         {"pipe length empty", shownBefore(withHidden(pipe(Pipe2, Schedule40, {""}), "junk"), "76.713"), "76.713", illegal + "Length", IllegalInput},
         {"rebar length letters", withHidden(rebar(0, {"abc"}), "junk"), "", illegal + "Length", IllegalInput},
-        {"tees length letters", withHidden(tee(0, {"abc"}), ""), "", illegal + "Length", IllegalInput},
+        {"tees length letters", withHidden(tee(0, {"abc"}), "junk"), "", illegal + "Length", IllegalInput},
 
         // Tube walls.
         {"round tube wall equal to the diameter", shownBefore(input(RoundTube, {{"1"}, {"1"}, {"1", Foot}}), "2"), "2.000", roundWall, InvalidInput},
@@ -326,7 +328,55 @@ inline QList<CalcCase> refusedCases()
     };
 }
 
+// Two calculations whose weights stand in a known proportion: the first
+// weighs `ratio` times the second (1: the very same text).
+struct RatioCase {
+    const char *name;
+    CalcInput first;
+    CalcInput second;
+    double ratio = 1;
+};
+
+inline QList<RatioCase> ratioCases()
+{
+    const CalcInput plate = input(Plate, {{"0.5"}, {"12"}, {"10", Foot}});
+    const CalcInput angle = input(Angles, {{"3"}, {"2"}, {"0.25"}, {"10", Foot}});
+    const CalcInput squareTube = input(SquareTube, {{"2"}, {"0.125"}, {"10", Foot}});
+    const CalcInput rectangularTube = input(RectangularTube, {{"3"}, {"2"}, {"0.125"}, {"10", Foot}});
+    const CalcInput flatBar = input(FlatBar, {{"1"}, {"2"}, {"3", Foot}});
+    return {
+        {"25.4 mm is 1 in", input(RoundBar, {{"25.4", Millimetre}, {"1", Foot}}), input(RoundBar, {{"1"}, {"1", Foot}})},
+        {"50.8 mm is 2 in", input(SquareTube, {{"50.8", Millimetre}, {"3.175", Millimetre}, {"10", Foot}}), squareTube},
+        {"304.8 mm is 1 ft", input(RoundBar, {{"1"}, {"304.8", Millimetre}}), input(RoundBar, {{"1"}, {"1", Foot}})},
+        {"6.096 m is 20 ft", input(Beam, {{"8"}, {"10"}, {"6.096", Metre}}), input(Beam, {{"8"}, {"10"}, {"20", Foot}})},
+        {"6.096 m of tee is 20 ft", tee(3, {"6.096", Metre}), tee(3, {"20", Foot})},
+        {"1 yd is 3 ft", input(RoundTube, {{"2"}, {"0.25"}, {"1", Yard}}), input(RoundTube, {{"2"}, {"0.25"}, {"3", Foot}})},
+        {"angle length 120 in is 10 ft", input(Angles, {{"3"}, {"2"}, {"0.25"}, {"120"}}), angle},
+        {"inconel 718 weighs as steel", withAlloy(plate, alloy("Inconel 718")), plate},
+        {"the hidden pipe fields are not read", withHidden(pipe(Pipe2, Schedule40, {"21", Foot}), "junk"), pipe(Pipe2, Schedule40, {"21", Foot})},
+        {"two pieces of plate", input(Plate, {{"0.5"}, {"12"}, {"10", Foot}}, "2"), plate, 2},
+        {"two pieces of square tube", input(SquareTube, {{"2"}, {"0.125"}, {"10", Foot}}, "2"), squareTube, 2},
+        {"two pieces of rectangular tube", input(RectangularTube, {{"3"}, {"2"}, {"0.125"}, {"10", Foot}}, "2"), rectangularTube, 2},
+        {"aluminum 6061 plate", withAlloy(plate, alloy("Aluminum 6061")), plate, 0.3462},
+        {"copper flat bar", withAlloy(flatBar, alloy("Copper")), flatBar, 1.114},
+        {"tungsten pipe", pipe(Pipe24, Schedule160, {"100", Foot}, "1", alloy("Tungsten")), pipe(Pipe24, Schedule160, {"100", Foot}), 2.403},
+        {"tungsten angle", withAlloy(angle, alloy("Tungsten")), angle, 2.403},
+    };
+}
+
+// Empty when the first weight is `ratio` times the second, else why not.
+// Both are rounded to thousandths, so a proportion holds to their rounding.
+inline QString ratioProblem(const QString &first, const QString &second, double ratio)
+{
+    const double a = first.toDouble();
+    const double b = second.toDouble();
+    if (ratio == 1 ? first == second : b > 1 && std::abs(a - b * ratio) <= 0.0005 * (1 + ratio))
+        return {};
+    return QStringLiteral("%1 is not %2 x %3").arg(first, second).arg(ratio);
+}
+
 } // namespace calccases
 
 Q_DECLARE_METATYPE(keldary::CalcInput)
 Q_DECLARE_METATYPE(calccases::CalcCase)
+Q_DECLARE_METATYPE(calccases::RatioCase)
