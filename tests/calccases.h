@@ -99,7 +99,11 @@ inline CalcInput shownBefore(CalcInput in, const char *result)
 // The text boxes a size list covers still hold what was typed for another form.
 inline CalcInput withHidden(CalcInput in, const char *text)
 {
-    in.params[0] = in.params[1] = QString::fromUtf8(text);
+    const QStringList fields = forms::layoutOf(in.shape).fields;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (!fields[i].section(u'|', 1).contains(u'T'))
+            in.params[std::size_t(i)] = QString::fromUtf8(text);
+    }
     return in;
 }
 
@@ -328,6 +332,73 @@ inline QList<CalcCase> refusedCases()
     };
 }
 
+// A window state and the line Store Result makes of it: the weight in the
+// result box as typed, the texts and picked sizes as the line writes them.
+struct LineCase {
+    const char *name;
+    CalcInput in;
+    QString line;
+};
+
+inline QList<LineCase> lineCases()
+{
+    const int aluminum = alloy("Aluminum 6061");
+    const auto roundBar = [aluminum](const char *diameter, const char *length, const char *pieces = "4",
+                                     const char *result = "12.345") {
+        return shownBefore(input(RoundBar, {{diameter}, {length, Foot}}, pieces, aluminum), result);
+    };
+    const auto beam = [](const char *weightPerFoot) {
+        return shownBefore(input(Beam, {{"8"}, {weightPerFoot}, {"20", Foot}}), "200.000");
+    };
+    const auto pipeOf = [](const char *length, int schedule, int size) {
+        return shownBefore(withHidden(pipe(size, schedule, {length, Foot}), "99"), "73.000");
+    };
+    const QString aluminumRoundBar = QStringLiteral("Aluminum 6061  Round Bar   ");
+    return {
+        {"round bar, both fields numeric", roundBar("2", "10"),
+         aluminumRoundBar + "Diameter: 2 in Length: 10 ft  Pieces: 4  Total Weight: 12.345 lbs."},
+        {"round bar, empty length written as 0.0", roundBar("2", ""),
+         aluminumRoundBar + "Diameter: 2 in  Length: 0.0 ft  Pieces: 4  Total Weight: 12.345 lbs."},
+        {"round bar, letters written as 0.0, not as typed", roundBar("two", "10"),
+         aluminumRoundBar + " Diameter: 0.0 in Length: 10 ft  Pieces: 4  Total Weight: 12.345 lbs."},
+        {"weight with a space each side copied with its spaces", roundBar("2", "10", "4", " 12.345 "),
+         aluminumRoundBar + "Diameter: 2 in Length: 10 ft  Pieces: 4  Total Weight:  12.345  lbs."},
+        {"parameter with a leading space written with it", roundBar(" 2", "10 "),
+         aluminumRoundBar + "Diameter:  2 in Length: 10  ft  Pieces: 4  Total Weight: 12.345 lbs."},
+        {"pieces not a number stored as typed", roundBar("2", "10", "four"),
+         aluminumRoundBar + "Diameter: 2 in Length: 10 ft  Pieces: four  Total Weight: 12.345 lbs."},
+        {"pieces empty stored as empty", roundBar("2", "10", ""),
+         aluminumRoundBar + "Diameter: 2 in Length: 10 ft  Pieces:   Total Weight: 12.345 lbs."},
+        {"unit names read at the unit index itself", shownBefore(input(RoundBar, {{"50", Millimetre}, {"3", Metre}}), "1.000"),
+         "Steel (Default)  Round Bar   Diameter: 50 mm Length: 3 m  Pieces: 1  Total Weight: 1.000 lbs."},
+        {"hidden fields keep their text out of the line",
+         shownBefore(input(RoundBar, {{"2"}, {"10", Foot}, {"0.25"}, {"7", Foot}}), "1.000"),
+         "Steel (Default)  Round Bar   Diameter: 2 in Length: 10 ft  Pieces: 1  Total Weight: 1.000 lbs."},
+        {"four fields of rectangular tube in order",
+         shownBefore(input(RectangularTube, {{"2"}, {"3"}, {".25"}, {"10", Foot}}), "9.000"),
+         "Steel (Default)  Rectangular Tube   Width: 2 in Height: 3 in Wall Thickness: .25 in Length: 10 ft  Pieces: 1  "
+         "Total Weight: 9.000 lbs."},
+        {"beam, weight per foot has no unit", beam("10"),
+         "Steel (Default)  Beam   Size: 8 in Weight/ft.: 10  Length: 20 ft  Pieces: 1  Total Weight: 200.000 lbs."},
+        {"beam, weight per foot not numeric and no unit", beam("x"),
+         "Steel (Default)  Beam   Size: 8 in  Weight/ft.: 0.0  Length: 20 ft  Pieces: 1  Total Weight: 200.000 lbs."},
+        {"pipe, schedule before size", pipeOf("20", Schedule40, Pipe2),
+         "Steel (Default)  Pipe    Schedule: 40 Size: 2 - 2.375 in Length: 20 ft  Pieces: 1  Total Weight: 73.000 lbs."},
+        {"pipe, last schedule and size, length not numeric", pipeOf("?", Schedule160, Pipe36),
+         "Steel (Default)  Pipe    Schedule: 160 Size: 36 - 36.00 in  Length: 0.0 ft  Pieces: 1  Total Weight: 73.000 lbs."},
+        {"pipe without selected schedule and size", pipeOf("20", -1, -1),
+         "Steel (Default)  Pipe    Schedule:  Size:  Length: 20 ft  Pieces: 1  Total Weight: 73.000 lbs."},
+        {"rebar, size number then length", shownBefore(withHidden(rebar(1, {"20", Foot}, "10", alloy("Brass")), "97"), "133.600"),
+         "Brass  Rebar   Size: 4 Length: 20 ft  Pieces: 10  Total Weight: 133.600 lbs."},
+        {"rebar list without selection", shownBefore(rebar(-1, {"1", Foot}), "1.000"),
+         "Steel (Default)  Rebar   Size:  Length: 1 ft  Pieces: 1  Total Weight: 1.000 lbs."},
+        {"tees, length not a number", shownBefore(tee(3, {"abc", Foot}, "2"), "5.000"),
+         "Steel (Default)  Tees   Size: 2 x 2 x .250  Length: 0.0 ft  Pieces: 2  Total Weight: 5.000 lbs."},
+        {"tees, size caption kept as listed", shownBefore(tee(2, {"3", Foot}), "6.480"),
+         "Steel (Default)  Tees   Size: 1 3/3 x 1 3/3 x .25 Length: 3 ft  Pieces: 1  Total Weight: 6.480 lbs."},
+    };
+}
+
 // Two calculations whose weights stand in a known proportion: the first
 // weighs `ratio` times the second (1: the very same text).
 struct RatioCase {
@@ -380,3 +451,4 @@ inline QString ratioProblem(const QString &first, const QString &second, double 
 Q_DECLARE_METATYPE(keldary::CalcInput)
 Q_DECLARE_METATYPE(calccases::CalcCase)
 Q_DECLARE_METATYPE(calccases::RatioCase)
+Q_DECLARE_METATYPE(calccases::LineCase)

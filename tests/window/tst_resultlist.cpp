@@ -49,33 +49,19 @@ private slots:
 
 void TestResultList::storeLines_data()
 {
-    QTest::addColumn<CalcInput>("in"); // its result: a weight typed by hand
-    QTest::addColumn<QString>("line");
-
-    const int aluminum = alloy("Aluminum 6061");
-    QTest::newRow("round bar") << shownBefore(input(RoundBar, {{"2"}, {"10", Foot}}, "4", aluminum), "12.345")
-        << "Aluminum 6061  Round Bar   Diameter: 2 in Length: 10 ft  Pieces: 4  Total Weight: 12.345 lbs.";
-    QTest::newRow("round bar without length") << shownBefore(input(RoundBar, {{"2"}, {"", Foot}}, "4", aluminum), "12.345")
-        << "Aluminum 6061  Round Bar   Diameter: 2 in  Length: 0.0 ft  Pieces: 4  Total Weight: 12.345 lbs.";
-    QTest::newRow("beam") << shownBefore(input(Beam, {{"8"}, {"10"}, {"20", Foot}}), "200.000")
-        << "Steel (Default)  Beam   Size: 8 in Weight/ft.: 10  Length: 20 ft  Pieces: 1  Total Weight: 200.000 lbs.";
-    QTest::newRow("pipe") << shownBefore(pipe(Pipe2, Schedule40, {"20", Foot}), "73.000")
-        << "Steel (Default)  Pipe    Schedule: 40 Size: 2 - 2.375 in Length: 20 ft  Pieces: 1  Total Weight: 73.000 lbs.";
-    QTest::newRow("rebar") << shownBefore(rebar(1, {"20", Foot}, "10", alloy("Brass")), "133.600")
-        << "Brass  Rebar   Size: 4 Length: 20 ft  Pieces: 10  Total Weight: 133.600 lbs.";
-    QTest::newRow("tees without length") << shownBefore(tee(3, {"x", Foot}, "2"), "5.000")
-        << "Steel (Default)  Tees   Size: 2 x 2 x .250  Length: 0.0 ft  Pieces: 2  Total Weight: 5.000 lbs.";
+    QTest::addColumn<LineCase>("row");
+    for (const LineCase &row : lineCases())
+        QTest::newRow(row.name) << row;
 }
 
 void TestResultList::storeLines()
 {
-    QFETCH(CalcInput, in);
-    QFETCH(QString, line);
+    QFETCH(LineCase, row);
     FormFixture f;
-    f.enter(in);
+    f.enter(row.in);
     f.press("cmdStoreResult");
     QVERIFY(f.messages.isEmpty());
-    QCOMPARE(f.lines(), QStringList{line});
+    QCOMPARE(f.lines(), QStringList{row.line});
 }
 
 void TestResultList::storeRefused_data()
