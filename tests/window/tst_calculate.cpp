@@ -4,7 +4,6 @@
 #include "formfixture.h"
 
 using namespace keldary;
-
 using namespace calccases;
 
 class TestCalculate : public QObject
