@@ -4,7 +4,7 @@
 // libFuzzer target: one press of Calculate and one of Store Result on
 // whatever the window could be made to hold, in three locales.
 //
-// Input layout (fuzz/make_corpus.py writes the same):
+// Input layout (fuzz/make_corpus.cpp writes the same):
 //   byte 0      locale: 0 C, 1 en_US, 2 de_DE (decimal comma), modulo 3
 //   byte 1      bit 0: texts are UTF-16LE instead of UTF-8; bits 1-7 unused
 //   byte 2      unused (the stock form's layout decides which rows show)

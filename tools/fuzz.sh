@@ -30,7 +30,8 @@ cmake --build "$build" --target fuzz_calculator -j "${FUZZ_JOBS:-2}"
 
 seeds="$root/fuzz/corpus"
 if [[ -z "$(ls -A "$seeds" 2>/dev/null)" ]]; then
-    python3 "$root/fuzz/make_corpus.py" "$seeds"
+    cmake --build "$build" --target make_corpus -j "${FUZZ_JOBS:-2}"
+    "$build/fuzz/make_corpus" "$seeds"
 fi
 
 # Readable stack traces when the fuzzer stops on a fault: the llvm-symbolizer

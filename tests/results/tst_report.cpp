@@ -4,9 +4,10 @@
 #include "results/report.h"
 #include "results/reportprinter.h"
 
+#include "pdftext.h"
+
 #include <QFont>
 #include <QPrinter>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,41 +29,6 @@ QStringList resultLines(int count)
     for (int i = 1; i <= count; ++i)
         lines << u"Steel (Default)  Round Bar   Diameter: %1 in  Pieces: 1  Total Weight: 1.000 lbs."_s.arg(i);
     return lines;
-}
-
-// pdftotext rebuilds spaces from glyph positions and writes a run of them as
-// one, so lines are compared with their spaces collapsed.
-QStringList printedTexts(const ReportLines &lines)
-{
-    QStringList texts;
-    for (const ReportLine &line : lines) {
-        if (!line.text.isEmpty())
-            texts << line.text.simplified();
-    }
-    return texts;
-}
-
-struct PdfText {
-    QStringList lines; // non-empty lines, in page order
-    int pages = 0;
-};
-
-// The text of a PDF as pdftotext reads it; pages end with a form feed.
-PdfText pdfText(const QString &pdf)
-{
-    QProcess process;
-    process.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    const QString text = QString::fromUtf8(process.readAllStandardOutput());
-    PdfText result;
-    result.pages = int(text.count(u'\f'));
-    for (const QString &line : text.split(u'\n')) {
-        const QString trimmed = QString(line).remove(u'\f').simplified();
-        if (!trimmed.isEmpty())
-            result.lines << trimmed;
-    }
-    return result;
 }
 
 } // namespace
@@ -174,9 +140,9 @@ void TestReport::renderedPdf()
 
     // Every line, once and in order: the title and footer are not repeated on
     // the second page, and nothing (page numbers, dates) is added.
-    const PdfText text = pdfText(pdf);
-    QCOMPARE(text.lines, printedTexts(lines));
-    QCOMPARE(text.pages, pages);
+    int printedPages = 0;
+    QCOMPARE(pdfLines(pdf, &printedPages), printedTexts(lines));
+    QCOMPARE(printedPages, pages);
 }
 
 void TestReport::renderRefusesUnpaintableDevice()

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "calccases.h"
 #include "results/reportprinter.h"
 #include "window/form1.h"
 
@@ -79,6 +80,33 @@ public:
     void press(const char *button) const { get<QPushButton>(QLatin1String(button))->click(); }
 
     void chooseShape(int shape) const { combo(QStringLiteral("cmbShapes"))->setCurrentIndex(shape); }
+
+    // Fills the window as a user leaves it before pressing Calculate: every
+    // text box, unit list and size list, shown or not.
+    void enter(const keldary::CalcInput &in) const
+    {
+        chooseShape(in.shape);
+        combo(QStringLiteral("cmbAlloy"))->setCurrentIndex(in.alloy);
+        for (int i = 0; i < keldary::ParamCount; ++i) {
+            param(i)->setText(in.params[std::size_t(i)]);
+            unit(i)->setCurrentIndex(in.units[std::size_t(i)]);
+        }
+        edit(QStringLiteral("txtNumPieces"))->setText(in.numPieces);
+        combo(QStringLiteral("cmbSize"))->setCurrentIndex(in.pipeSize);
+        combo(QStringLiteral("cmbSchedule"))->setCurrentIndex(in.pipeSchedule);
+        combo(QStringLiteral("cmbRebarSizes"))->setCurrentIndex(in.rebarSize);
+        combo(QStringLiteral("cmbTeeSizes"))->setCurrentIndex(in.teeSize);
+        edit(QStringLiteral("txtResult"))->setText(in.result);
+    }
+
+    // Stores one line for each weight typed into the result box.
+    void store(std::initializer_list<const char *> weights) const
+    {
+        for (const char *weight : weights) {
+            edit(QStringLiteral("txtResult"))->setText(QLatin1String(weight));
+            press("cmdStoreResult");
+        }
+    }
 
     QStringList lines() const
     {

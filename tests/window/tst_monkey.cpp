@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Keldary developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "browser.h"
 #include "formfixture.h"
 
 #include <QDesktopServices>
@@ -40,17 +41,6 @@ static QString recordedKey(const FormFixture &f)
     }
     return key.join(u'\x1f');
 }
-
-class LinkCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    int opened = 0;
-
-public slots:
-    void open(const QUrl &) { ++opened; }
-};
 
 class Monkey
 {
@@ -211,9 +201,7 @@ void TestMonkey::randomUse()
                             "Please select a calculation to delete",
                             "The report could not be printed"};
 
-    LinkCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
-    const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); });
+    BrowserStandIn catcher;
     FormFixture f;
     f.show();
     Monkey monkey(seed, f);
@@ -300,7 +288,7 @@ void TestMonkey::randomUse()
     }
     qInfo("%d actions: %d new weights, %d lines stored, %d refused as not current, %d removed, %d messages, "
           "%d links opened", actions, weights, storedLines, notCurrentRefusals, removedLines, int(f.messages.size()),
-          catcher.opened);
+          catcher.opened.size());
     QLocale::setDefault(QLocale::c());
 }
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Keldary developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "browser.h"
 #include "formfixture.h"
 #include "pdftext.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,20 +14,9 @@
 #include <QUrl>
 
 using namespace keldary;
+using namespace calccases;
 
 Q_DECLARE_METATYPE(Message)
-
-// Receives the addresses the program hands to the desktop's browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
 
 class TestResultList : public QObject
 {
@@ -60,65 +49,19 @@ private slots:
 
 void TestResultList::storeLines_data()
 {
-    QTest::addColumn<int>("shape");
-    QTest::addColumn<int>("alloy");
-    QTest::addColumn<QStringList>("params");
-    QTest::addColumn<QList<int>>("units");
-    QTest::addColumn<QList<int>>("sizes");
-    QTest::addColumn<QString>("pieces");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<QString>("line");
-
-    QTest::newRow("round bar") << 10 << 4 << QStringList{"2", "10"} << QList<int>{0, 1} << QList<int>{}
-        << "4" << "12.345"
-        << "Aluminum 6061  Round Bar   Diameter: 2 in Length: 10 ft  Pieces: 4  Total Weight: 12.345 lbs.";
-    QTest::newRow("round bar without length") << 10 << 4 << QStringList{"2", ""} << QList<int>{0, 1} << QList<int>{}
-        << "4" << "12.345"
-        << "Aluminum 6061  Round Bar   Diameter: 2 in  Length: 0.0 ft  Pieces: 4  Total Weight: 12.345 lbs.";
-    QTest::newRow("beam") << 1 << 0 << QStringList{"8", "10", "20"} << QList<int>{0, 0, 1} << QList<int>{}
-        << "1" << "200.000"
-        << "Steel (Default)  Beam   Size: 8 in Weight/ft.: 10  Length: 20 ft  Pieces: 1  Total Weight: 200.000 lbs.";
-    QTest::newRow("pipe") << 6 << 0 << QStringList{"", "", "20"} << QList<int>{0, 0, 1} << QList<int>{8, 4}
-        << "1" << "73.000"
-        << "Steel (Default)  Pipe    Schedule: 40 Size: 2 - 2.375 in Length: 20 ft  Pieces: 1  Total Weight: 73.000 lbs.";
-    QTest::newRow("rebar") << 8 << 7 << QStringList{"", "20"} << QList<int>{0, 1} << QList<int>{1}
-        << "10" << "133.600"
-        << "Brass  Rebar   Size: 4 Length: 20 ft  Pieces: 10  Total Weight: 133.600 lbs.";
-    QTest::newRow("tees without length") << 16 << 0 << QStringList{"", "x"} << QList<int>{0, 1} << QList<int>{3}
-        << "2" << "5.000"
-        << "Steel (Default)  Tees   Size: 2 x 2 x .250  Length: 0.0 ft  Pieces: 2  Total Weight: 5.000 lbs.";
+    QTest::addColumn<LineCase>("row");
+    for (const LineCase &row : lineCases())
+        QTest::newRow(row.name) << row;
 }
 
 void TestResultList::storeLines()
 {
-    QFETCH(int, shape);
-    QFETCH(int, alloy);
-    QFETCH(QStringList, params);
-    QFETCH(QList<int>, units);
-    QFETCH(QList<int>, sizes);
-    QFETCH(QString, pieces);
-    QFETCH(QString, result);
-    QFETCH(QString, line);
+    QFETCH(LineCase, row);
     FormFixture f;
-    f.chooseShape(shape);
-    f.combo("cmbAlloy")->setCurrentIndex(alloy);
-    for (int i = 0; i < params.size(); ++i) {
-        f.param(i)->setText(params[i]);
-        f.unit(i)->setCurrentIndex(units[i]);
-    }
-    if (shape == 6) {
-        f.combo("cmbSize")->setCurrentIndex(sizes[0]);
-        f.combo("cmbSchedule")->setCurrentIndex(sizes[1]);
-    } else if (shape == 8) {
-        f.combo("cmbRebarSizes")->setCurrentIndex(sizes[0]);
-    } else if (shape == 16) {
-        f.combo("cmbTeeSizes")->setCurrentIndex(sizes[0]);
-    }
-    f.edit("txtNumPieces")->setText(pieces);
-    f.edit("txtResult")->setText(result);
+    f.enter(row.in);
     f.press("cmdStoreResult");
     QVERIFY(f.messages.isEmpty());
-    QCOMPARE(f.lines(), QStringList{line});
+    QCOMPARE(f.lines(), QStringList{row.line});
 }
 
 void TestResultList::storeRefused_data()
@@ -293,10 +236,7 @@ void TestResultList::clickKeepsOrSelectsALine()
     QFETCH(int, selected);
     FormFixture f;
     f.show();
-    for (const char *weight : {"1.000", "2.000"}) {
-        f.edit("txtResult")->setText(QLatin1String(weight));
-        f.press("cmdStoreResult");
-    }
+    f.store({"1.000", "2.000"});
     const QStringList stored = f.lines();
     QListWidget *list = f.results();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
@@ -327,10 +267,7 @@ void TestResultList::clickKeepsOrSelectsALine()
 void TestResultList::removeKeepsOrderAndSelectsNothing()
 {
     FormFixture f;
-    for (const char *weight : {"1.000", "2.000", "3.000"}) {
-        f.edit("txtResult")->setText(QLatin1String(weight));
-        f.press("cmdStoreResult");
-    }
+    f.store({"1.000", "2.000", "3.000"});
     const QStringList stored = f.lines();
     QCOMPARE(stored.size(), 3);
     f.results()->setCurrentRow(0);
@@ -360,10 +297,7 @@ void TestResultList::removeWithoutSelection()
 void TestResultList::printSendsTheReport()
 {
     FormFixture f;
-    for (const char *weight : {"1.500", "2.500"}) {
-        f.edit("txtResult")->setText(QLatin1String(weight));
-        f.press("cmdStoreResult");
-    }
+    f.store({"1.500", "2.500"});
     const QStringList stored = f.lines();
     f.press("cmdPrint");
     f.press("cmdPrint");
@@ -393,8 +327,7 @@ void TestResultList::printFailures()
     QFETCH(int, status);
     QFETCH(QString, text);
     FormFixture f;
-    f.edit("txtResult")->setText("4.000");
-    f.press("cmdStoreResult");
+    f.store({"4.000"});
     const QStringList stored = f.lines();
     f.printer->status = PrintStatus(status);
     f.press("cmdPrint");
@@ -433,10 +366,7 @@ void TestResultList::printWithoutPrinter()
     old.close();
 
     FormFixture f;
-    for (const char *weight : {"1.500", "2.500"}) {
-        f.edit("txtResult")->setText(QLatin1String(weight));
-        f.press("cmdStoreResult");
-    }
+    f.store({"1.500", "2.500"});
     const QStringList stored = f.lines();
     f.printer->status = PrintStatus::NoPrinter;
     f.answer = accept;
@@ -458,32 +388,24 @@ void TestResultList::printWithoutPrinter()
         return;
     }
     // The file holds the report the printer was handed, line for line.
-    QStringList report;
-    for (const ReportLine &line : f.printer->printed.at(0)) {
-        if (!line.text.isEmpty())
-            report << line.text.simplified();
-    }
-    QCOMPARE(pdfLines(f.chosenFile), report);
+    QCOMPARE(pdfLines(f.chosenFile), printedTexts(f.printer->printed.at(0)));
 }
 
 void TestResultList::webLinkOpensTheProviderPage()
 {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+    BrowserStandIn catcher;
     FormFixture f;
     f.show();
-    f.edit("txtResult")->setText("9.000");
-    f.press("cmdStoreResult");
+    f.store({"9.000"});
     QLabel *link = f.label("lblAuthorInfo2");
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(catcher.urls, QList<QUrl>{QUrl("http://www.keldary.example")});
+    QCOMPARE(catcher.opened, QList<QUrl>{QUrl("http://www.keldary.example")});
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(catcher.urls.size(), 2);
+    QCOMPARE(catcher.opened.size(), 2);
     QVERIFY(f.form->isVisible());
     QCOMPARE(f.edit("txtResult")->text(), QString("9.000"));
     QCOMPARE(f.lines().size(), 1);
     QVERIFY(f.messages.isEmpty());
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
 }
 
 void TestResultList::webLinkWithoutBrowser()
@@ -497,8 +419,7 @@ void TestResultList::webLinkWithoutBrowser()
 
     FormFixture f;
     f.show();
-    f.edit("txtResult")->setText("9.000");
-    f.press("cmdStoreResult");
+    f.store({"9.000"});
     QTest::mouseClick(f.label("lblAuthorInfo2"), Qt::LeftButton);
     QTest::mouseClick(f.label("lblAuthorInfo2"), Qt::LeftButton);
     QVERIFY(f.form->isVisible());
@@ -512,8 +433,7 @@ void TestResultList::exitClosesTheWindow()
 {
     FormFixture f;
     f.show();
-    f.edit("txtResult")->setText("9.000");
-    f.press("cmdStoreResult");
+    f.store({"9.000"});
     QTest::mouseClick(f.get<QPushButton>("cmdExit"), Qt::LeftButton);
     QVERIFY(!f.form->isVisible());
     QVERIFY(f.messages.isEmpty());
