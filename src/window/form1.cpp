@@ -576,7 +576,7 @@ void Form1::cmdPrint_Click()
 
     // The printing system is first touched here, not at start-up.
     if (!m_printer)
-        m_printer = std::make_unique<CupsReportPrinter>(font());
+        m_printer = makeSystemPrinter(font());
     const std::vector<ReportLine> report = buildReport(lines, providerBlock);
     switch (m_printer->print(report)) {
     case PrintStatus::Printed:
