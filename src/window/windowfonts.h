@@ -5,8 +5,7 @@
 
 #include <QFont>
 
-// The window's fonts, which differ by platform: each platform has its own
-// windowfonts_*.cpp.
+// The window's fonts, the one place where they differ by platform.
 namespace keldary {
 
 // The window's text font.
