@@ -9,7 +9,8 @@
 #   ICON      the program's icon
 #   OUTFILE   the installer to write
 # "/S" installs and uninstalls without a question.
-Unicode true
+# A 64-bit installer for the 64-bit program: it runs where the program runs.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !include MUI2.nsh
