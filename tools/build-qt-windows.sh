@@ -11,7 +11,8 @@
 #      is for this version and Debian release and its checksum matches;
 #   3. a build from the running release's own qt6-base source package (about
 #      an hour on two cores), Gui, Widgets, PrintSupport and Test only.
-# KELDARY_CACHE overrides the cache root (default: $XDG_CACHE_HOME/keldary).
+# KELDARY_CACHE overrides the cache root (default: $XDG_CACHE_HOME/keldary);
+# KELDARY_QT_FROM_SOURCE=1 passes the prebuilt copy by.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -36,7 +37,7 @@ rm -rf "$prefix"
 
 shared=$root/../shared/windows
 tarball=$name-deb$VERSION_ID.tar.xz
-if [[ -f $shared/$tarball && -f $shared/SHA256SUMS ]] &&
+if [[ ${KELDARY_QT_FROM_SOURCE:-0} != 1 && -f $shared/$tarball && -f $shared/SHA256SUMS ]] &&
     (cd "$shared" && grep " $tarball\$" SHA256SUMS | sha256sum -c --quiet -) >&2; then
     log "unpacking the prebuilt $tarball"
     tar -xJf "$shared/$tarball" -C "$cache"

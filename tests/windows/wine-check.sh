@@ -5,7 +5,7 @@
 # Wine prefix and a private CUPS server, then the steps in the table below,
 # each reported as ok or FAIL, and a closing "N passed, N failed".
 # Run tools/windows-package.sh --tests first; the files are read from
-# build/windows. Needs root for cups-pdf's per-queue settings in /etc/cups.
+# build/windows. Naming steps runs only those (with the steps they need). Needs root for cups-pdf's per-queue settings in /etc/cups.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$root/build/windows
@@ -229,7 +229,11 @@ type_round_bar() {
 
 step_round_bar() {
     type_round_bar
-    import -window root "$out/window.png"
+    local geometry
+    geometry=$(xwininfo -id "$(window)" |
+        awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+             /Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h "+" x "+" y }')
+    import -window root -crop "$geometry" +repage "$out/window.png"
     click 348 202 && xdotool key ctrl+a ctrl+c                                 # the result box
     sleep 0.5
     local result
@@ -291,6 +295,9 @@ start_cups || echo "the private CUPS server did not start" >>"$out/log.txt"
 passed=0 failed=0
 for row in "${steps[@]}"; do
     name=${row%%|*}
+    if (($# > 0)) && [[ " $* " != *" $name "* ]]; then
+        continue
+    fi
     echo "-- $name" >>"$out/log.txt"
     if "step_$name"; then
         echo "ok   - ${row#*|}"
