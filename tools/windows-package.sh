@@ -4,12 +4,14 @@
 # Builds the two Windows downloads into build/windows/packages:
 #   keldary-<version>-windows-x64.zip   the program, the DLLs and plugins it loads
 #   keldary-<version>-setup-x64.exe     the installer (packaging/windows/keldary.nsi)
-# Qt for Windows comes from tools/build-qt-windows.sh. With --tests, the Qt
+# Installs what is missing first; Qt for Windows comes from
+# tools/build-qt-windows.sh. With --tests, the Qt
 # Test executables that run under Wine are built as well.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
+"$root/tools/bootstrap.sh"
 KELDARY_QT_WINDOWS=$("$root/tools/build-qt-windows.sh" | tail -n 1)
 export KELDARY_QT_WINDOWS
 build=$root/build/windows
@@ -48,9 +50,12 @@ deploy() { # module, folder in the stage
     done
 }
 deploy "$build/keldary.exe" .
-# The plugins Qt loads at start: the Windows platform and the native style.
+# The plugins Qt loads at start: the Windows platform and the native style
+# (qwindowsvistastyle in Qt 6.4, qmodernwindowsstyle in later versions).
 deploy "$KELDARY_QT_WINDOWS/plugins/platforms/qwindows.dll" platforms
-deploy "$KELDARY_QT_WINDOWS/plugins/styles/qwindowsvistastyle.dll" styles
+for style in "$KELDARY_QT_WINDOWS"/plugins/styles/*.dll; do
+    deploy "$style" styles
+done
 
 (cd "$out" && cmake -E tar cf "$name.zip" --format=zip "$name")
 
@@ -80,4 +85,4 @@ makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" \
     -DLICENSE="$root/LICENSES/GPL-3.0-or-later.txt" -DICON="$build/src/keldary.ico" \
     -DOUTFILE="$setup" "$root/packaging/windows/keldary.nsi"
 
-ls -l "$out/$name.zip" "$setup" | awk '{ print $5, $NF }'
+stat -c '%s %n' "$out/$name.zip" "$setup"

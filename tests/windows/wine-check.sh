@@ -5,7 +5,8 @@
 # Wine prefix and a private CUPS server, then the steps in the table below,
 # each reported as ok or FAIL, and a closing "N passed, N failed".
 # Run tools/windows-package.sh --tests first; the files are read from
-# build/windows. Naming steps runs only those (with the steps they need). Needs root for cups-pdf's per-queue settings in /etc/cups.
+# build/windows. Naming steps runs only those (name the steps they need too).
+# Needs root for cups-pdf's per-queue settings in /etc/cups.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$root/build/windows
@@ -77,7 +78,8 @@ start_x() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$out/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
-    export DISPLAY=:$(cat "$work/display")
+    DISPLAY=:$(cat "$work/display")
+    export DISPLAY
 }
 
 # A CUPS server of the check's own on a socket here, at first without
@@ -142,14 +144,13 @@ step_unit_tests() {
     for entry in "${tests[@]}"; do
         IFS='|' read -r -a functions <<<"$entry"
         name=${functions[0]}
-        WINEPATH="$qt/bin;$gcc_runtime;/usr/x86_64-w64-mingw32/lib" \
-            timeout 600 wine "$build/$name.exe" "${functions[@]:1}" -o "$out/$name.txt,txt" >>"$out/wine.log" 2>&1
-        if (($? != 0)); then
+        if WINEPATH="$qt/bin;$gcc_runtime;/usr/x86_64-w64-mingw32/lib" \
+            timeout 600 wine "$build/$name.exe" "${functions[@]:1}" -o "$out/$name.txt,txt" >>"$out/wine.log" 2>&1; then
+            log "$(grep '^Totals' "$out/$name.txt") ($name)"
+        else
             failed=1
             log "$name failed:"
             grep -E '^(FAIL|   |Totals)' "$out/$name.txt" >>"$out/log.txt" 2>/dev/null
-        else
-            log "$(grep '^Totals' "$out/$name.txt") ($name)"
         fi
     done
     return $failed
@@ -159,8 +160,7 @@ step_install() {
     wine_run "$setup" /S && wineserver -w
     local dir=$WINEPREFIX/drive_c/Program\ Files/Keldary
     [[ -f $dir/keldary.exe && -f $dir/uninstall.exe ]] || return 1
-    [[ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$caption"*.lnk ]] ||
-        [[ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Keldary Metals Weight Calculator.lnk" ]] ||
+    [[ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Keldary Metals Weight Calculator.lnk" ]] ||
         return 1
     wine reg query "$uninstall_key" >"$out/uninstall-key.txt" 2>/dev/null || return 1
     local value
@@ -211,8 +211,8 @@ step_start() {
 
 step_loads_package() {
     grep -o 'Loaded L"C:\\\\Program Files\\\\Keldary\\\\[^"]*' "$out/program.log" |
-        sed 's/^.*Keldary\\\\//; s/\\\\/\//g' | tr 'A-Z' 'a-z' | sort -u >"$work/loaded"
-    (cd "$stage" && find . -name '*.dll' -printf '%P\n') | tr 'A-Z' 'a-z' | sort >"$work/packed"
+        sed 's/^.*Keldary\\\\//; s/\\\\/\//g' | tr '[:upper:]' '[:lower:]' | sort -u >"$work/loaded"
+    (cd "$stage" && find . -name '*.dll' -printf '%P\n') | tr '[:upper:]' '[:lower:]' | sort >"$work/packed"
     log "packed but not loaded: $(comm -13 "$work/loaded" "$work/packed" | xargs)"
     [[ -s $work/loaded && -z $(comm -13 "$work/loaded" "$work/packed") ]]
 }
