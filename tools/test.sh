@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the whole test suite headless:
 # the tests as built for use, the fuzzer for a bounded time, and the tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# under AddressSanitizer and UndefinedBehaviorSanitizer; then the Windows
+# build: its zip and installer, proven under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -23,3 +24,7 @@ fi
 echo "== build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 "$root/tools/build.sh" asan
 ctest --preset asan
+
+echo "== Windows: the zip and the installer, and the checks under Wine"
+"$root/tools/windows-package.sh" --tests
+bash "$root/tests/windows/wine-check.sh"

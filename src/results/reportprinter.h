@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QString>
 
+#include <memory>
+
 class QPagedPaintDevice;
 class QPrinter;
 
@@ -19,8 +21,8 @@ enum class PrintStatus {
     Refused,   // the printer or the printing system did not take the job
 };
 
-// Where Print Results sends the report. The program prints through CUPS; the
-// tests put a fake behind this.
+// Where Print Results sends the report. The program prints through the
+// platform's printing system; the tests put a fake behind this.
 class ReportPrinter
 {
 public:
@@ -28,22 +30,9 @@ public:
     virtual PrintStatus print(const std::vector<ReportLine> &lines) = 0;
 };
 
-// Prints on the first installed printer whose default orientation is portrait,
-// else on the default printer, without a dialog.
-class CupsReportPrinter : public ReportPrinter
-{
-public:
-    explicit CupsReportPrinter(QFont baseFont);
-    PrintStatus print(const std::vector<ReportLine> &lines) override;
-
-    // The printer the last report went to (or would have gone to), as CUPS
-    // names it; empty before the first report.
-    QString currentPrinter() const;
-
-private:
-    QFont m_baseFont;
-    QString m_currentPrinter;
-};
+// The printer of the platform's printing system, which prints on the
+// printer choosePrinter picks, without a dialog.
+std::unique_ptr<ReportPrinter> makeSystemPrinter(QFont baseFont);
 
 // Writes the report to a PDF file, drawn as renderReport draws it for a
 // printer, on Letter paper where the locale measures in US units and on A4

@@ -8,6 +8,7 @@
 #include "framestyle.h"
 #include "linkcursor.h"
 #include "resultlistbox.h"
+#include "windowfonts.h"
 
 #include "data/alloytable.h"
 #include "data/fieldlayouts.h"
@@ -39,28 +40,6 @@
 namespace keldary {
 
 namespace {
-
-// The window's text font, and the list's smaller one. The layout was drawn for
-// a narrow screen font; Liberation Sans runs about 5 % wider, so the window sets
-// it 5 % narrower and "Size - Outer Diameter:" keeps to two lines and
-// "Stainless 300 Series" fits its list. The list's font was drawn for Arial,
-// whose metrics Liberation Sans has, at its full width: the list does not take
-// the window's narrower setting.
-QFont windowFont()
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(8.25);
-    font.setStretch(95);
-    return font;
-}
-
-QFont listFont()
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(6);
-    font.setStretch(QFont::Unstretched);
-    return font;
-}
 
 template <typename Widget>
 Widget *place(QWidget *parent, const char *name, QRect geometry)
@@ -138,11 +117,7 @@ private:
 
 QComboBox *dropDownList(QWidget *parent, const char *name, QRect geometry)
 {
-    // The style's arrow takes more of a list's width than the layout allowed
-    // for; a little narrower still, "Rectangular Tube" shows whole.
-    QFont font = windowFont();
-    font.setStretch(90);
-    auto *widget = new DropDownList(parent, font);
+    auto *widget = new DropDownList(parent, dropDownFont());
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(geometry);
     widget->setEditable(false);
@@ -539,7 +514,7 @@ void Form1::cmdPrint_Click()
 
     // The printing system is first touched here, not at start-up.
     if (!m_printer)
-        m_printer = std::make_unique<CupsReportPrinter>(font());
+        m_printer = makeSystemPrinter(font());
     const std::vector<ReportLine> report = buildReport(lines, providerBlock);
     switch (m_printer->print(report)) {
     case PrintStatus::Printed:

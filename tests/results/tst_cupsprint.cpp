@@ -7,7 +7,7 @@
 // per-queue cups-pdf settings, which cups-pdf only reads from /etc/cups.
 
 #include "results/report.h"
-#include "results/reportprinter.h"
+#include "results/cupsreportprinter.h"
 
 #include "pdftext.h"
 

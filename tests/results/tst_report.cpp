@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Keldary developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "results/printerchoice.h"
 #include "results/report.h"
 #include "results/reportprinter.h"
 
@@ -44,6 +45,8 @@ private slots:
     void renderedPdf_data();
     void renderedPdf();
     void renderRefusesUnpaintableDevice();
+    void choosePrinter_data();
+    void choosePrinter();
 
 private:
     QTemporaryDir m_dir;
@@ -52,8 +55,6 @@ private:
 void TestReport::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-        QFAIL("pdftotext (poppler-utils) is not installed; tools/packages.txt lists it");
 }
 
 void TestReport::buildReport_data()
@@ -128,6 +129,8 @@ void TestReport::renderedPdf()
 {
     QFETCH(int, resultCount);
     QFETCH(int, pages);
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        QFAIL("pdftotext (poppler-utils) is not installed; tools/packages.txt lists it");
 
     const ReportLines lines = keldary::buildReport(resultLines(resultCount), Provider);
     const QString pdf = m_dir.filePath(u"report-%1.pdf"_s.arg(resultCount));
@@ -151,6 +154,36 @@ void TestReport::renderRefusesUnpaintableDevice()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_dir.filePath(u"no/such/folder/report.pdf"_s));
     QVERIFY(!keldary::renderReport(keldary::buildReport({}, Provider), QFont(), printer));
+}
+
+void TestReport::choosePrinter_data()
+{
+    // The installed printers in the system's order: name, P(ortrait) or
+    // L(andscape) default orientation, * for the default printer.
+    QTest::addColumn<QString>("printers");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("none installed") << u""_s << u""_s << u""_s;
+    QTest::newRow("landscape default first, portrait second") << u"aL* bP"_s << u""_s << u"b"_s;
+    QTest::newRow("both portrait: the first") << u"aP bP*"_s << u""_s << u"a"_s;
+    QTest::newRow("a portrait printer wins over the last choice") << u"aL bL cP"_s << u"b"_s << u"c"_s;
+    QTest::newRow("all landscape: the last choice") << u"aL* bL"_s << u"b"_s << u"b"_s;
+    QTest::newRow("all landscape, last choice gone: the default") << u"aL bL*"_s << u"x"_s << u"b"_s;
+    QTest::newRow("all landscape: the default, listed first") << u"aL* bL"_s << u""_s << u"a"_s;
+    QTest::newRow("all landscape, no default: the first") << u"aL bL"_s << u""_s << u"a"_s;
+}
+
+void TestReport::choosePrinter()
+{
+    QFETCH(QString, printers);
+    QFETCH(QString, last);
+    QFETCH(QString, expected);
+
+    std::vector<keldary::InstalledPrinter> installed;
+    for (const QString &printer : printers.split(u' ', Qt::SkipEmptyParts))
+        installed.push_back({printer.left(1), printer.at(1) == u'P', printer.endsWith(u'*')});
+    QCOMPARE(keldary::choosePrinter(installed, last), expected);
 }
 
 QTEST_MAIN(TestReport)
