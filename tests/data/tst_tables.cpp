@@ -9,6 +9,7 @@
 #include "data/shapenames.h"
 #include "data/teetable.h"
 #include "data/unitnames.h"
+#include "forms.h"
 
 #include <QTest>
 
@@ -24,6 +25,14 @@ namespace {
 QString text(std::string_view view)
 {
     return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+QStringList toList(const auto &table)
+{
+    QStringList list;
+    for (const std::string_view entry : table)
+        list << text(entry);
+    return list;
 }
 
 // The outside diameter and the walls, in inches, of every pipe size as ASME B36.10M
@@ -90,77 +99,67 @@ class TestTables : public QObject
 private slots:
     void lists_data();
     void lists();
+    void entries_data();
+    void entries();
     void weightsFromTheStandards_data();
     void weightsFromTheStandards();
     void pipeCaptionsGiveTheOutsideDiameter();
-    void sizeWeights_data();
-    void sizeWeights();
     void alloyFactors_data();
     void alloyFactors();
     void shapeEnumMatchesNames();
 };
 
-// Count, first and last entry of every list, and a few entries between.
+// The lists the window shows, entry for entry as the user reads them.
 void TestTables::lists_data()
+{
+    QTest::addColumn<QStringList>("list");
+    QTest::addColumn<QStringList>("expected");
+
+    QStringList alloys;
+    for (const AlloyEntry &alloy : AlloyTable)
+        alloys << text(alloy.name);
+    QTest::newRow("shapes") << toList(ShapeNames) << forms::StockForms;
+    QTest::newRow("alloys") << alloys << forms::Alloys;
+    QTest::newRow("units") << toList(UnitNames) << forms::Units;
+    QTest::newRow("schedules") << toList(PipeSchedules) << forms::Schedules;
+    QTest::newRow("rebar sizes") << toList(RebarSizes) << forms::RebarSizes;
+    QTest::newRow("tee sizes") << toList(TeeSizes) << forms::TeeSizes;
+}
+
+void TestTables::lists()
+{
+    QFETCH(QStringList, list);
+    QFETCH(QStringList, expected);
+    QCOMPARE(list, expected);
+}
+
+// Count, first and last entry of the other lists, and a few entries between.
+void TestTables::entries_data()
 {
     QTest::addColumn<QStringList>("list");
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("expected");
 
-    const auto toList = [](const auto &table) {
-        QStringList list;
-        for (const std::string_view entry : table)
-            list << text(entry);
-        return list;
-    };
-    QStringList alloys;
-    for (const AlloyEntry &alloy : AlloyTable)
-        alloys << text(alloy.name);
-
-    const QStringList shapes = toList(ShapeNames);
-    QTest::newRow("shapes first") << shapes << 17 << 0 << "Angles";
-    QTest::newRow("shapes pipe") << shapes << 17 << 6 << "Pipe";
-    QTest::newRow("shapes rectangular tube") << shapes << 17 << 9 << "Rectangular Tube";
-    QTest::newRow("shapes last") << shapes << 17 << 16 << "Tees";
-    QTest::newRow("alloys first") << alloys << 26 << 0 << "Steel (Default)";
-    QTest::newRow("alloys aluminum 6061") << alloys << 26 << 4 << "Aluminum 6061";
-    QTest::newRow("alloys inconel 718") << alloys << 26 << 13 << "Inconel 718";
-    QTest::newRow("alloys tungsten") << alloys << 26 << 24 << "Tungsten";
-    QTest::newRow("alloys last") << alloys << 26 << 25 << "Zirconium";
-    const QStringList units = toList(UnitNames);
-    QTest::newRow("units first") << units << 6 << 0 << "in";
-    QTest::newRow("units mm") << units << 6 << 3 << "mm";
-    QTest::newRow("units last") << units << 6 << 5 << "m";
     const QStringList sizes = toList(PipeSizes);
     QTest::newRow("pipe sizes first") << sizes << 33 << 0 << "1/8 - 0.405 in";
     QTest::newRow("pipe sizes 2 in") << sizes << 33 << 8 << "2 - 2.375 in";
     QTest::newRow("pipe sizes 20 then 24") << sizes << 33 << 26 << "24 - 24.00 in";
     QTest::newRow("pipe sizes last") << sizes << 33 << 32 << "36 - 36.00 in";
-    const QStringList schedules = toList(PipeSchedules);
-    QTest::newRow("schedules first") << schedules << 11 << 0 << "5";
-    QTest::newRow("schedules 40") << schedules << 11 << 4 << "40";
-    QTest::newRow("schedules last") << schedules << 11 << 10 << "160";
-    const QStringList rebarSizes = toList(RebarSizes);
-    QTest::newRow("rebar sizes first") << rebarSizes << 11 << 0 << "3";
-    QTest::newRow("rebar sizes 14 after 11") << rebarSizes << 11 << 9 << "14";
-    QTest::newRow("rebar sizes last") << rebarSizes << 11 << 10 << "18";
+    // The weights are texts; they must read as the numbers the trade tables give.
     const QStringList rebarWeights = toList(RebarWeights);
     QTest::newRow("rebar weights first, leading point") << rebarWeights << 11 << 0 << ".376";
     QTest::newRow("rebar weights second") << rebarWeights << 11 << 1 << ".668";
     QTest::newRow("rebar weights trailing zero") << rebarWeights << 11 << 5 << "2.670";
     QTest::newRow("rebar weights last") << rebarWeights << 11 << 10 << "13.60";
-    const QStringList teeSizes = toList(TeeSizes);
-    QTest::newRow("tee sizes first") << teeSizes << 5 << 0 << "1 1/2 x 1 1/2 x .188";
-    QTest::newRow("tee sizes third as always listed") << teeSizes << 5 << 2 << "1 3/3 x 1 3/3 x .25";
-    QTest::newRow("tee sizes last") << teeSizes << 5 << 4 << "2 1/2 x 2 1/2 x .25";
     const QStringList teeWeights = toList(TeeWeights);
     QTest::newRow("tee weights first") << teeWeights << 5 << 0 << "1.90";
+    QTest::newRow("tee weights second") << teeWeights << 5 << 1 << "2.43";
     QTest::newRow("tee weights third below second") << teeWeights << 5 << 2 << "2.16";
     QTest::newRow("tee weights last") << teeWeights << 5 << 4 << "4.60";
 }
 
-void TestTables::lists()
+void TestTables::entries()
 {
     QFETCH(QStringList, list);
     QFETCH(int, count);
@@ -217,28 +216,6 @@ void TestTables::pipeCaptionsGiveTheOutsideDiameter()
         const QString outside = caption.section(QStringLiteral(" - "), 1).chopped(3);
         QVERIFY2(QLocale::c().toDouble(outside) == StandardPipes.at(size).outside, qPrintable(caption));
     }
-}
-
-void TestTables::sizeWeights_data()
-{
-    QTest::addColumn<QString>("weight");
-    QTest::addColumn<double>("value");
-
-    QTest::newRow("rebar 3") << text(RebarWeights.front()) << 0.376;
-    QTest::newRow("rebar 18") << text(RebarWeights.back()) << 13.6;
-    QTest::newRow("tee first") << text(TeeWeights.front()) << 1.9;
-    QTest::newRow("tee second") << text(TeeWeights.at(1)) << 2.43;
-    QTest::newRow("tee third") << text(TeeWeights.at(2)) << 2.16;
-}
-
-// The weights are texts; they must read as the numbers the trade tables give.
-void TestTables::sizeWeights()
-{
-    QFETCH(QString, weight);
-    QFETCH(double, value);
-    bool ok = false;
-    QCOMPARE(QLocale::c().toDouble(weight, &ok), value);
-    QVERIFY(ok);
 }
 
 void TestTables::alloyFactors_data()

@@ -309,7 +309,6 @@ private slots:
     void refusedQueue();
     void reportComesOutOfPortraitQueue_data();
     void reportComesOutOfPortraitQueue();
-    void queueInstance();
     void stoppedServer();
 
 private:
@@ -669,33 +668,51 @@ void TestCupsPrint::reportComesOutOfPortraitQueue_data()
 {
     QTest::addColumn<std::vector<keldary::ReportLine>>("report");
     QTest::addColumn<int>("minPages");
+    QTest::addColumn<bool>("instance");
 
-    QTest::newRow("two results") << sampleReport() << 1;
-    QTest::newRow("longer than a page") << longReport() << 2;
+    QTest::newRow("two results") << sampleReport() << 1 << false;
+    QTest::newRow("longer than a page") << longReport() << 2 << false;
+    // An lpoptions instance of a landscape queue, "queue/portrait", with its
+    // own portrait orientation is the first portrait printer: the report goes
+    // to that queue and comes out upright, with the instance's option; printed
+    // with the queue's own landscape default, cups-pdf's page would be turned.
+    QTest::newRow("portrait instance of a landscape queue") << sampleReport() << 1 << true;
 }
 
 void TestCupsPrint::reportComesOutOfPortraitQueue()
 {
     QFETCH(std::vector<keldary::ReportLine>, report);
     QFETCH(int, minPages);
+    QFETCH(bool, instance);
 
     if (!m_canConfigureCupsPdf)
         QSKIP("NOT TESTED: the printed PDF is not checked: cups-pdf reads its settings only from "
               "/etc/cups, which needs root");
 
-    QVERIFY2(addQueues(Landscape, Portrait, 'a'), qPrintable(m_lastError));
+    const QString portrait = instance ? m_queueA + u"/portrait"_s : m_queueB;
+    const QString queue = instance ? m_queueA : m_queueB;
+    const QString other = instance ? m_queueB : m_queueA;
+    if (instance) {
+        QVERIFY2(addQueues(Landscape, Landscape, 'b'), qPrintable(m_lastError));
+        QVERIFY2(run(u"lpoptions"_s, {u"-p"_s, portrait, u"-o"_s, u"orientation-requested=%1"_s.arg(int(Portrait))}),
+                 qPrintable(m_lastError));
+        QCOMPARE(cupsDestinationNames(), (QStringList{m_queueA, portrait, m_queueB}));
+    } else {
+        QVERIFY2(addQueues(Landscape, Portrait, 'a'), qPrintable(m_lastError));
+    }
 
-    const auto jobsA = jobsOf(m_queueA).size();
-    const auto jobsB = jobsOf(m_queueB).size();
+    const auto jobs = jobsOf(queue).size();
+    const auto otherJobs = jobsOf(other).size();
 
     CupsReportPrinter printer(QFont(u"Liberation Sans"_s));
     QCOMPARE(printer.print(report), PrintStatus::Printed);
-    QCOMPARE(jobsOf(m_queueA).size(), jobsA);
-    const QString pdf = newestPdf(m_queueB, jobsB);
+    QCOMPARE(printer.currentPrinter(), portrait);
+    QCOMPARE(jobsOf(other).size(), otherJobs);
+    const QString pdf = newestPdf(queue, jobs);
     QVERIFY2(!pdf.isEmpty(), qPrintable(m_lastError));
 
     QPrinter layoutOf(QPrinter::HighResolution);
-    layoutOf.setPrinterName(m_queueB);
+    layoutOf.setPrinterName(portrait);
     int pages = 0;
     const QString problems = printedReportProblems(pdf, report, layoutOf.pageLayout(), &pages);
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
@@ -707,37 +724,6 @@ void TestCupsPrint::reportComesOutOfPortraitQueue()
     QVERIFY(keldary::saveReportAsPdf(report, QFont(u"Liberation Sans"_s), savedPdf));
     QCOMPARE(pdfLines(savedPdf), pdfLines(pdf));
     QVERIFY(pdfFonts(savedPdf) == pdfFonts(pdf));
-}
-
-// An lpoptions instance of a landscape queue, "queue/portrait", with its own
-// portrait orientation is the first portrait printer: the report goes to
-// that queue and comes out upright, with the instance's option; printed with
-// the queue's own landscape default, cups-pdf's page would be turned.
-void TestCupsPrint::queueInstance()
-{
-    if (!m_canConfigureCupsPdf)
-        QSKIP("NOT TESTED: the printed PDF is not checked: cups-pdf reads its settings only from "
-              "/etc/cups, which needs root");
-    QVERIFY2(addQueues(Landscape, Landscape, 'b'), qPrintable(m_lastError));
-    const QString instance = m_queueA + u"/portrait"_s;
-    QVERIFY2(run(u"lpoptions"_s, {u"-p"_s, instance, u"-o"_s, u"orientation-requested=%1"_s.arg(int(Portrait))}),
-             qPrintable(m_lastError));
-    QCOMPARE(cupsDestinationNames(), (QStringList{m_queueA, instance, m_queueB}));
-
-    const auto jobsA = jobsOf(m_queueA).size();
-    const auto jobsB = jobsOf(m_queueB).size();
-    const auto report = sampleReport();
-    CupsReportPrinter printer(QFont(u"Liberation Sans"_s));
-    QCOMPARE(printer.print(report), PrintStatus::Printed);
-    QCOMPARE(printer.currentPrinter(), instance);
-    QCOMPARE(jobsOf(m_queueB).size(), jobsB);
-    const QString pdf = newestPdf(m_queueA, jobsA);
-    QVERIFY2(!pdf.isEmpty(), qPrintable(m_lastError));
-
-    QPrinter layoutOf(QPrinter::HighResolution);
-    layoutOf.setPrinterName(instance);
-    const QString problems = printedReportProblems(pdf, report, layoutOf.pageLayout());
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 void TestCupsPrint::stoppedServer()
