@@ -103,11 +103,35 @@ class Session:
             browser.write('#!/bin/sh\necho "$1" >> "%s"\n' % self.opened)
         os.chmod(os.path.join(bin_dir, "xdg-open"), 0o755)
 
+        self.orca_log = os.path.join(folder, "orca.log")
+        # The window manager first: the window must be given the focus as it maps.
+        self._start(["openbox", "--sm-disable"])
+        wait_for("the window manager", lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in subprocess.run(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env, capture_output=True, text=True).stdout)
+        self._start_speech(folder)
+
         os.environ.update(self.env)  # pyatspi finds the bus through these
         self.program_log = os.path.join(folder, "program.log")
         self.program = self._start([program], stderr_path=self.program_log, env=dict(
             self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
             PATH=bin_dir + os.pathsep + self.env.get("PATH", "")))
+
+    def _start_speech(self, folder):
+        """Orca, speaking through speech-dispatcher and espeak-ng into libao's
+        null driver: the speech service hangs without a sound device to write to.
+        Orca's debug log holds every phrase it speaks."""
+        config = os.path.join(folder, ".config")
+        shutil.copytree("/etc/speech-dispatcher", os.path.join(config, "speech-dispatcher"))
+        with open(os.path.join(config, "speech-dispatcher", "speechd.conf"), "a") as conf:
+            conf.write('\nAudioOutputMethod "libao"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
+                       'DefaultModule espeak-ng\n')
+        with open(os.path.join(folder, ".libao"), "w") as libao:
+            libao.write("default_driver=null\n")
+        self.env.update(XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(folder, ".local", "share"),
+                        XDG_CACHE_HOME=os.path.join(folder, ".cache"))
+        self.orca = self._start(["orca", "--replace", "--debug-file", self.orca_log],
+                                stderr_path=os.path.join(folder, "orca.err"), stdout=subprocess.DEVNULL)
+        wait_for("Orca to speak", lambda: "SPEECH OUTPUT" in open(self.orca_log, errors="replace").read(), 30)
 
     def _start(self, command, env=None, stderr_path=None, **kwargs):
         stderr = open(stderr_path, "w") if stderr_path else subprocess.DEVNULL
