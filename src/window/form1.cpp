@@ -4,6 +4,7 @@
 #include "form1.h"
 
 #include "accessibility.h"
+#include "announcement.h"
 #include "clickablelabel.h"
 #include "fieldlayouts.h"
 #include "framestyle.h"
@@ -307,7 +308,9 @@ void Form1::createControls()
     Label6->setBuddy(txtNumPieces);
     Label5->setBuddy(txtResult);
     txtNumPieces->setAccessibleName(spokenName(Label6));
-    txtResult->setAccessibleName(spokenName(Label5));
+    // The weight box is read with its unit, the label beside it.
+    txtResult->setAccessibleName(spokenName(Label5) + QStringLiteral(", ") + Label2->text());
+    Label5->setAccessibleName(txtResult->accessibleName() + u':');
     lstResults->setAccessibleName(QStringLiteral("Stored results"));
 
     connect(cmbShapes, &QComboBox::currentIndexChanged, this, &Form1::cmbShapes_Click);
@@ -483,6 +486,8 @@ void Form1::CalculateWeight()
     if (outcome.message)
         showMessage(*outcome.message);
     writeResult(outcome.result);
+    if (outcome.weighed)
+        announce(txtResult, txtResult->text() + u' ' + Label2->text());
     // After a message the box shows an older text, which belongs to no inputs.
     m_resultTypedByHand = false;
     m_weighedInputs = outcome.weighed ? std::optional(read) : std::nullopt;
@@ -560,11 +565,14 @@ void Form1::cmdDeleteResult_Click()
         showMessage({QStringLiteral("Please select a calculation to delete"), QStringLiteral("Remove Failed")});
         return;
     }
-    delete lstResults->takeItem(selected.first().row());
     // The list would select the next line by itself; a second press must ask
-    // again rather than delete a line the user never picked.
+    // again rather than delete a line the user never picked. Unselected first,
+    // the list selects nothing, and no screen reader is sent to a line while
+    // the focus stays on the button.
+    const int row = selected.first().row();
     lstResults->clearSelection();
     lstResults->setCurrentItem(nullptr);
+    delete lstResults->takeItem(row);
 }
 
 void Form1::cmdPrint_Click()
