@@ -9,6 +9,7 @@
 #include "fieldlayouts.h"
 #include "framestyle.h"
 #include "linkcursor.h"
+#include "readablecolor.h"
 #include "resultlistbox.h"
 
 #include "data/alloytable.h"
@@ -167,6 +168,14 @@ void setColor(QWidget *widget, const QColor &color)
     widget->setPalette(palette);
 }
 
+// The blues of the provider's name and web address, unless the desktop's theme
+// (dark, high contrast) would hide them.
+void setLinkColor(QWidget *widget, const QColor &color)
+{
+    const QPalette &palette = widget->palette();
+    setColor(widget, readableColor(color, palette.color(QPalette::Window), palette.color(QPalette::Link)));
+}
+
 void styleFont(QWidget *widget, qreal pointSize, bool bold, bool underline)
 {
     QFont font = windowFont();
@@ -288,7 +297,7 @@ void Form1::createControls()
     Label12 = label(this, "Label12", toQString(provider::Fax), fromTwips(120, 6000, 2535, 255));
     lblCompURL = label(this, "lblCompURL", QStringLiteral("Tarnwick LTD"), fromTwips(120, 6240, 2655, 375));
     styleFont(lblCompURL, 8.25, false, true);
-    setColor(lblCompURL, QColor(0, 0, 255));
+    setLinkColor(lblCompURL, QColor(0, 0, 255));
     lblCompURL->hide();
     lblAuthorInfo = label(this, "lblAuthorInfo", toQString(provider::Copyright), fromTwips(3720, 5400, 2730, 195));
     lblAuthorInfo->setCursor(linkCursor());
@@ -296,7 +305,7 @@ void Form1::createControls()
     lblAuthorInfo2->setText(toQString(provider::WebHost));
     lblAuthorInfo2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     styleFont(lblAuthorInfo2, 8.25, false, true);
-    setColor(lblAuthorInfo2, QColor(0, 0, 192));
+    setLinkColor(lblAuthorInfo2, QColor(0, 0, 192));
     Label7 = label(this, "Label7", QStringLiteral("PROOF COPY - NOT FOR DISTRIBUTION"), fromTwips(2880, 6000, 3975, 735));
     Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     styleFont(Label7, 13.5, true, false);
