@@ -1,14 +1,17 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Keldary developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What a screen reader hears from the calculator, read over a real AT-SPI bus.
+"""What a screen reader hears from the calculator: Orca's speech, and what
+it reads over a real AT-SPI bus.
 
-Starts its own X server (Xvfb), a private D-Bus session and the AT-SPI bus
-launcher, runs the program with Qt's accessibility bridge switched on, and
-reads names, roles and label relations with pyatspi, the library screen
-readers use. Stock forms are chosen as a user would: the form list's own
-action opens it, and a click on the entry, at the place the bus reports,
-picks it.
+Starts its own X server (Xvfb), a window manager (openbox), a private D-Bus
+session and the AT-SPI bus launcher, Orca speaking through speech-dispatcher
+and espeak-ng, and the program with Qt's accessibility bridge switched on.
+First it presses keys and reads, from Orca's debug log, the phrases Orca
+speaks (SPOKEN). Then it reads names, roles and label relations with pyatspi,
+the library screen readers use. Stock forms are chosen as a user would: the
+form list's own action opens it, and a click on the entry, at the place the
+bus reports, picks it.
 
 Usage: tst_screenreader.py PROGRAM. Fails when a tool it needs is missing.
 """
