@@ -3,12 +3,14 @@
 
 #include "accessibility.h"
 
+#include "announcement.h"
 #include "clickablelabel.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace keldary {
 
@@ -23,12 +25,51 @@ namespace {
 // wherever in the window they are (the rebar sizes lie on the window, their
 // caption in the Parameters frame), and not by the frame, which a screen
 // reader would otherwise read in place of the name.
-class DropDownListAccessible : public QAccessibleWidget
+//
+// A reader takes a list's entry from the list's text: "Leg 1 unit, in". A new
+// entry picked with the arrow keys while the list is closed is announced ("ft");
+// in the open list the reader follows the entries itself.
+class DropDownListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit DropDownListAccessible(QComboBox *list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
     {
+        // Made when a reader first meets the list, before the user can change it.
+        QObject::connect(list, &QComboBox::currentIndexChanged, list, [list] {
+            if (list->hasFocus() && !list->view()->isVisible())
+                announce(list, list->currentText());
+        });
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The entry as read-only text, one run of attributes.
+    QString text(int startOffset, int endOffset) const override
+    {
+        return list()->currentText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
     }
 
     QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
@@ -106,6 +147,111 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 };
 
+// A text box. A reader speaks the text run by run of its attributes (font,
+// language). Qt's own text box reports an empty run at each offset, so a reader
+// joined them into the text without its last character ("12.34" for "12.345",
+// nothing for "7"); here the whole text is one run.
+class TextBoxAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface
+{
+public:
+    explicit TextBoxAccessible(QLineEdit *box)
+        : QAccessibleWidget(box, QAccessible::EditableText)
+    {
+    }
+
+    QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return box()->text();
+        return QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString &text) override
+    {
+        if (t == QAccessible::Value)
+            box()->setText(text);
+        else
+            QAccessibleWidget::setText(t, text);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !box()->isReadOnly();
+        s.readOnly = box()->isReadOnly();
+        s.selectableText = true;
+        s.focusable = true;
+        return s;
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return box()->text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(box()->text().size()); }
+    void selection(int index, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *startOffset = box()->selectionStart();
+            *endOffset = box()->selectionEnd();
+        }
+    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void removeSelection(int) override { box()->deselect(); }
+    void setSelection(int, int startOffset, int endOffset) override
+    {
+        box()->setSelection(startOffset, endOffset - startOffset);
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+
+    QRect characterRect(int offset) const override
+    {
+        // Measured from the caret, whose place the box reports.
+        const QLineEdit *edit = box();
+        const QString text = edit->text();
+        const QFontMetrics metrics(edit->font());
+        const QRect caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const int x = caret.x() + metrics.horizontalAdvance(text.left(offset))
+            - metrics.horizontalAdvance(text.left(edit->cursorPosition()));
+        const QRect r(x, caret.y(), metrics.horizontalAdvance(text.mid(offset, 1)), caret.height());
+        return QRect(edit->mapToGlobal(r.topLeft()), r.size());
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int, int endIndex) override { box()->setCursorPosition(endIndex); }
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString &text) override
+    {
+        if (!box()->isReadOnly())
+            box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
+    }
+};
+
 // The provider's web address: a link, whose first (default) action opens the
 // page as a click does.
 class WebLinkAccessible : public QAccessibleWidget
@@ -139,6 +285,11 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     // Asked once per class of the object, from its own class up to QObject.
     if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
         return new WebLinkAccessible(static_cast<ClickableLabel *>(object));
+    if (className == QLatin1String(QLineEdit::staticMetaObject.className())) {
+        auto *box = static_cast<QLineEdit *>(object);
+        if (box->echoMode() == QLineEdit::Normal)
+            return new TextBoxAccessible(box);
+    }
     if (className == QLatin1String(QComboBox::staticMetaObject.className())) {
         auto *list = static_cast<QComboBox *>(object);
         if (!list->isEditable())

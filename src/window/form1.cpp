@@ -4,9 +4,11 @@
 #include "form1.h"
 
 #include "accessibility.h"
+#include "announcement.h"
 #include "clickablelabel.h"
 #include "framestyle.h"
 #include "linkcursor.h"
+#include "readablecolor.h"
 #include "resultlistbox.h"
 #include "windowfonts.h"
 
@@ -141,6 +143,14 @@ void setColor(QWidget *widget, const QColor &color)
     widget->setPalette(palette);
 }
 
+// The blues of the provider's name and web address, unless the desktop's theme
+// (dark, high contrast) would hide them.
+void setLinkColor(QWidget *widget, const QColor &color)
+{
+    const QPalette &palette = widget->palette();
+    setColor(widget, readableColor(color, palette.color(QPalette::Window), palette.color(QPalette::Link)));
+}
+
 void styleFont(QWidget *widget, qreal pointSize, bool bold, bool underline)
 {
     QFont font = windowFont();
@@ -258,7 +268,7 @@ void Form1::createControls()
     Label12 = label(this, "Label12", toQString(provider::Fax), fromTwips(120, 6000, 2535, 255));
     lblCompURL = label(this, "lblCompURL", QStringLiteral("Tarnwick LTD"), fromTwips(120, 6240, 2655, 375));
     styleFont(lblCompURL, 8.25, false, true);
-    setColor(lblCompURL, QColor(0, 0, 255));
+    setLinkColor(lblCompURL, QColor(0, 0, 255));
     lblCompURL->hide();
     lblAuthorInfo = label(this, "lblAuthorInfo", toQString(provider::Copyright), fromTwips(3720, 5400, 2730, 195));
     lblAuthorInfo->setCursor(linkCursor());
@@ -266,7 +276,7 @@ void Form1::createControls()
     lblAuthorInfo2->setText(toQString(provider::WebHost));
     lblAuthorInfo2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     styleFont(lblAuthorInfo2, 8.25, false, true);
-    setColor(lblAuthorInfo2, QColor(0, 0, 192));
+    setLinkColor(lblAuthorInfo2, QColor(0, 0, 192));
     Label7 = label(this, "Label7", QStringLiteral("PROOF COPY - NOT FOR DISTRIBUTION"), fromTwips(2880, 6000, 3975, 735));
     Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     styleFont(Label7, 13.5, true, false);
@@ -278,7 +288,9 @@ void Form1::createControls()
     Label6->setBuddy(txtNumPieces);
     Label5->setBuddy(txtResult);
     txtNumPieces->setAccessibleName(spokenName(Label6));
-    txtResult->setAccessibleName(spokenName(Label5));
+    // The weight box is read with its unit, the label beside it.
+    txtResult->setAccessibleName(spokenName(Label5) + QStringLiteral(", ") + Label2->text());
+    Label5->setAccessibleName(txtResult->accessibleName() + u':');
     lstResults->setAccessibleName(QStringLiteral("Stored results"));
 
     connect(cmbShapes, &QComboBox::currentIndexChanged, this, &Form1::cmbShapes_Click);
@@ -455,6 +467,8 @@ void Form1::CalculateWeight()
         showMessage(*outcome.message);
     writeResult(outcome.result);
     m_storeRule.calculated(input, outcome.weighed);
+    if (outcome.weighed)
+        announce(txtResult, txtResult->text() + u' ' + Label2->text());
 }
 
 void Form1::cmdClearFields_Click()
@@ -498,11 +512,14 @@ void Form1::cmdDeleteResult_Click()
         showMessage({QStringLiteral("Please select a calculation to delete"), QStringLiteral("Remove Failed")});
         return;
     }
-    delete lstResults->takeItem(selected.first().row());
     // The list would select the next line by itself; a second press must ask
-    // again rather than delete a line the user never picked.
+    // again rather than delete a line the user never picked. Unselected first,
+    // the list selects nothing, and no screen reader is sent to a line while
+    // the focus stays on the button.
+    const int row = selected.first().row();
     lstResults->clearSelection();
     lstResults->setCurrentItem(nullptr);
+    delete lstResults->takeItem(row);
 }
 
 void Form1::cmdPrint_Click()

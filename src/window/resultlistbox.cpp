@@ -3,6 +3,8 @@
 
 #include "resultlistbox.h"
 
+#include <QKeyEvent>
+
 namespace keldary {
 
 QItemSelectionModel::SelectionFlags ResultListBox::selectionCommand(const QModelIndex &index,
@@ -13,6 +15,25 @@ QItemSelectionModel::SelectionFlags ResultListBox::selectionCommand(const QModel
     if (!index.isValid())
         return QItemSelectionModel::NoUpdate;
     return QListWidget::selectionCommand(index, event);
+}
+
+void ResultListBox::keyPressEvent(QKeyEvent *event)
+{
+    const QModelIndex before = currentIndex();
+    QListWidget::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (before.isValid() && currentIndex() == before && !selectionModel()->isSelected(before))
+            selectionModel()->select(before, QItemSelectionModel::ClearAndSelect);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace keldary

@@ -92,7 +92,7 @@ void TestAccessibility::namesFollowTheCaptions()
     collect(QAccessible::queryAccessibleInterface(f.form.get()), names);
 
     const Names always{{"cmbAlloy", "Alloy"}, {"cmbShapes", "Form"}, {"txtNumPieces", "Number of Pieces"},
-                       {"txtResult", "Calculated Weight"}, {"lstResults", "Stored results"},
+                       {"txtResult", "Calculated Weight, lb"}, {"lstResults", "Stored results"},
                        {"cmdCalculate", "Calculate"}, {"cmdClearFields", "Clear Fields"},
                        {"cmdStoreResult", "Store Result"}, {"cmdDeleteResult", "Remove Result"},
                        {"cmdPrint", "Print Results"}, {"cmdExit", "Exit"},

@@ -4,6 +4,7 @@
 #include "formfixture.h"
 
 #include "window/messagesink.h"
+#include "window/readablecolor.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -14,6 +15,8 @@
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTimer>
+
+#include <cmath>
 
 using namespace keldary;
 
@@ -42,6 +45,8 @@ private slots:
     void altEClosesTheWindow();
     void enterAndEscapePressNoButton();
     void messageBoxHasOkOnlyAndNoIcon();
+    void linkColours_data();
+    void linkColours();
 };
 
 void TestForm1::freshStartLists_data()
@@ -412,6 +417,46 @@ void TestForm1::messageBoxHasOkOnlyAndNoIcon()
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
     QVERIFY(!buttonIcons);
+}
+
+// The blue names keep their blue where it stands out from the window (contrast
+// of 4.5 : 1), else take the theme's link colour, else the nearest readable one.
+void TestForm1::linkColours_data()
+{
+    QTest::addColumn<QColor>("wanted");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("link");
+    QTest::addColumn<QColor>("expected"); // invalid: a colour just readable, near the blue
+
+    QTest::newRow("web address, light window") << QColor(0, 0, 192) << QColor(239, 239, 239) << QColor(0, 0, 255) << QColor(0, 0, 192);
+    QTest::newRow("name, light window") << QColor(0, 0, 255) << QColor(239, 239, 239) << QColor(0, 0, 192) << QColor(0, 0, 255);
+    QTest::newRow("dark window, readable link") << QColor(0, 0, 192) << QColor(50, 50, 50) << QColor(138, 180, 248) << QColor(138, 180, 248);
+    QTest::newRow("dark window, dark link") << QColor(0, 0, 192) << QColor(50, 50, 50) << QColor(0, 0, 255) << QColor();
+    QTest::newRow("black window, yellow link") << QColor(0, 0, 255) << QColor(0, 0, 0) << QColor(255, 255, 0) << QColor(255, 255, 0);
+    QTest::newRow("mid grey, dark link") << QColor(0, 0, 255) << QColor(128, 128, 128) << QColor(0, 0, 128) << QColor();
+}
+
+void TestForm1::linkColours()
+{
+    QFETCH(QColor, wanted);
+    QFETCH(QColor, background);
+    QFETCH(QColor, link);
+    QFETCH(QColor, expected);
+    const QColor drawn = readableColor(wanted, background, link);
+    if (expected.isValid()) {
+        QCOMPARE(drawn, expected);
+        return;
+    }
+    // WCAG 2 contrast, worked out here on its own.
+    const auto luminance = [](const QColor &c) {
+        const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const double a = luminance(drawn), b = luminance(background);
+    const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    QVERIFY2(ratio >= 4.5 && ratio < 4.7, qPrintable(QString::number(ratio)));
+    // Still a blue: blue is its strongest part.
+    QVERIFY(drawn.blue() > drawn.red() && drawn.blue() > drawn.green());
 }
 
 QTEST_MAIN(TestForm1)

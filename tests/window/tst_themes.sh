@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Keldary developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The provider's web address stands out from the window in every desktop theme:
+# the real program on a private Xvfb under GTK's dark and high-contrast themes,
+# at the scales 1 and 2, its pixels read back. The light default stays the
+# README's picture, pixel for pixel.
+# Usage: tst_themes.sh PROGRAM PICTURE
+set -euo pipefail
+program=$1 picture=$2
+work=$(mktemp -d)
+xvfb=
+trap 'kill ${app:-} $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+# The real window on the test's own X server, whatever platform the test runner sets.
+export XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
+
+server() { # WIDTHxHEIGHT: a new X server; the pointer rests at its centre
+    [[ -z $xvfb ]] || kill "$xvfb"
+    read -r display < <(Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp 2>/dev/null & echo "$!" > "$work/pid")
+    xvfb=$(cat "$work/pid")
+    export DISPLAY=:$display
+}
+title="Keldary - Metals Weight Calculator"
+failed=0
+
+shot() { # name, then environment settings
+    local name=$1
+    shift
+    env "$@" "$program" 2>"$work/$name.log" &
+    app=$!
+    for _ in $(seq 300); do xwininfo -name "$title" 2>/dev/null | grep -q IsViewable && break; sleep 0.1; done
+    sleep 0.5 # the first paint
+    if ! timeout 20 import -window "$title" "$work/$name.png" 2>/dev/null \
+        && ! (sleep 2; timeout 20 import -window "$title" "$work/$name.png"); then
+        echo "FAIL: $name: no window to read; the program said:"
+        cat "$work/$name.log"
+        exit 1
+    fi
+    kill "$app"; wait "$app" 2>/dev/null || true
+}
+
+# The strongest contrast between the window's background (a pixel left of the
+# address) and any pixel of the address's text, by the guidelines' formula.
+contrast() { # picture scale
+    local s=$2
+    convert "$1" -crop "$((144 * s))x$((13 * s))+$((272 * s))+$((376 * s))" +repage txt:- \
+        | awk -v bg="$(convert "$1" -format '%[pixel:p{'$((268 * s))','$((382 * s))'}]' info:)" '
+        function lin(c) { c /= 255; return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+        function lum(r, g, b) { return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b) }
+        BEGIN { gsub(/[^0-9,]/, "", bg); split(bg, c, ","); lb = lum(c[1], c[2], c[3]); best = 1 }
+        /^[0-9]/ { s = $0; sub(/^[^(]*\(/, "", s); split(s, p, /[,)]/)
+                   l = lum(p[1], p[2], p[3]); r = (l > lb ? (l + .05) / (lb + .05) : (lb + .05) / (l + .05))
+                   if (r > best) best = r }
+        END { printf "%.2f\n", best }'
+}
+
+# name | theme settings | scale
+rows=(
+    "dark|QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark|1"
+    "dark x2|QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark|2"
+    "high contrast|QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=HighContrast|1"
+    "high contrast x2|QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=HighContrast|2"
+    "high contrast inverse|QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=HighContrastInverse|1"
+    "high contrast inverse x2|QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=HighContrastInverse|2"
+    "light||1"
+    "light x2||2"
+)
+server 1400x1100
+for row in "${rows[@]}"; do
+    IFS='|' read -r name settings scale <<<"$row"
+    # shellcheck disable=SC2086 # the settings are words on purpose
+    shot "${name// /-}" $settings QT_SCALE_FACTOR="$scale"
+    ratio=$(contrast "$work/${name// /-}.png" "$scale")
+    if awk -v r="$ratio" 'BEGIN { exit !(r >= 4.5) }'; then
+        echo "PASS: $name: the web address at $ratio : 1"
+    else
+        echo "FAIL: $name: the web address at $ratio : 1, below 4.5 : 1"
+        failed=1
+    fi
+done
+# The README's picture was taken on a 640 x 520 screen, the pointer over Calculate.
+server 640x520
+shot light
+differing=$(compare -metric AE "$work/light.png" "$picture" null: 2>&1 || true)
+if [[ $differing == 0 ]]; then
+    echo "PASS: light: the window as in the README's picture"
+else
+    echo "FAIL: light: $differing pixels differ from the README's picture"
+    failed=1
+fi
+exit "$failed"
