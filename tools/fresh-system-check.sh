@@ -265,6 +265,11 @@ if [[ -z $deb ]]; then
             mkdir "$build/root/keldary-tarball" || return
             git -C "$repo" archive --format=tar "$commit" | tar -x -C "$build/root/keldary-tarball"
         }
+        # CI has shared/ beside its clone; where this checkout has one, the root gets
+        # it too, so both runs find the same prebuilt caches (Qt for Windows).
+        if [[ -d $repo/../shared ]]; then
+            step "$release: ../shared beside the sources, as CI has it" cp -a "$repo/../shared" "$build/root/shared"
+        fi
         step "$release: git clone $(git -C "$repo" rev-parse --short "$commit") (no git in the root)" clone &&
         step "$release: env -i bash tools/test.sh (clone)" in_root "$build" bash -c 'cd /root/keldary && bash tools/test.sh'
         step "$release: git archive, unpacked (no .git)" tarball &&
