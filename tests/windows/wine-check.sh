@@ -53,7 +53,7 @@ tests=(
     tst_unitconversion tst_numerictext tst_weightformat tst_weightcalculation tst_tables tst_resultline
     "tst_report|buildReport|choosePrinter|renderRefusesUnpaintableDevice" tst_weblink
     tst_form1 tst_calculate tst_accessibility tst_monkey
-    "tst_resultlist|storeLines|storeRefused|storeChangesNothingElse|storeOnlyAWeightOfTheShownInputs|newLineIsScrolledIntoView|clickKeepsOrSelectsALine|removeKeepsOrderAndSelectsNothing|removeWithoutSelection|printSendsTheReport|printFailures|webLinkOpensTheProviderPage|exitClosesTheWindow"
+    "tst_resultlist|storeLines|storeOnlyAWeightOfTheShownInputs|newLineIsScrolledIntoView|clickKeepsOrSelectsALine|removeKeepsOrderAndSelectsNothing|printSendsTheReport|printRefused|webLink:opens the provider's page|exitClosesTheWindow"
     "tst_layoutscale|windowScales|controlsKeepTheirPlaces|captionsFit|$(IFS='|'; echo "${frames[*]}")|captionsOnBorder"
 )
 
