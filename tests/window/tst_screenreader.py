@@ -69,8 +69,9 @@ SPOKEN = [
     ("the weight box in pounds", "shift+Tab", ["Calculated Weight, lb:", "41.325 selected"], None),
     ("two stored lines", "Tab Tab Tab space space Tab Tab Tab Tab", ["Stored results", "List with 2 items"], None),
     # Up from the first line moves nothing, but selects it for Remove Result.
+    # (Orca 43 names the role "push button", Orca 48 "button".)
     ("Remove Result after Up, focus kept", "Up shift+Tab shift+Tab shift+Tab space",
-     ["Remove Result push button"], "Stored results"),
+     ["Remove Result", "button"], "Stored results"),
     ("Remove Result after Up did remove", "Tab Tab Tab", ["Stored results", "List with 1 item"], None),
     ("the pipe sizes with their entry", " ".join(["shift+Tab"] * 17) + " p Tab",
      ["Size - Outer Diameter:", "1/8 - 0.405 in"], None),
