@@ -85,14 +85,16 @@ source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | h
 
 # Tablet events are off because Debian's source leaves out wintab.h; OpenGL
 # is off at its input (switching off only the feature leaves dynamic GL on,
-# and the Windows platform plugin then does not compile).
+# and the Windows platform plugin then does not compile). Qt's own zlib is
+# chosen by its feature: Qt 6.8 no longer reads INPUT_zlib, and would take a
+# MinGW zlib it finds on the machine, one more DLL to ship.
 cmake -G Ninja -S "$source_dir" -B "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no \
     -DFEATURE_tabletevent=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_testlib=ON \
-    -DINPUT_pcre=qt -DINPUT_zlib=qt -DINPUT_libpng=qt -DINPUT_libjpeg=no -DINPUT_harfbuzz=qt \
+    -DINPUT_pcre=qt -DFEATURE_system_zlib=OFF -DINPUT_libpng=qt -DINPUT_libjpeg=no -DINPUT_harfbuzz=qt \
     -DINPUT_freetype=qt -DCMAKE_INSTALL_PREFIX="$prefix" >&2
 cmake --build "$work/build" >&2
 cmake --install "$work/build" >&2

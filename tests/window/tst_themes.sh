@@ -81,7 +81,18 @@ done
 # The README's picture was taken on a 640 x 520 screen, the pointer over Calculate.
 server 640x520
 shot light
-differing=$(compare -metric AE "$work/light.png" "$picture" null: 2>&1 || true)
+. /etc/os-release
+if [[ ${VERSION_ID:-} == 12 ]]; then
+    differing=$(compare -metric AE "$work/light.png" "$picture" null: 2>&1 || true)
+else
+    # The picture was taken on Debian 12. Later releases draw the same glyphs
+    # with a newer FreeType and Liberation Sans, whose edges differ by a few
+    # grey levels (at most 37 of 255 on Debian 13). There a pixel counts as
+    # differing when one of its channels is more than 16 % off: a moved control
+    # or a label's blue changed from #0000C0 to #0000FF still shows.
+    differing=$(convert "$work/light.png" "$picture" -compose difference -composite -separate \
+        -evaluate-sequence max -threshold 16% -format '%[fx:round(mean * w * h)]' info: 2>&1 || true)
+fi
 if [[ $differing == 0 ]]; then
     echo "PASS: light: the window as in the README's picture"
 else
