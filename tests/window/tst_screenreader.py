@@ -169,7 +169,7 @@ class Session:
             customizations.write("import orca.debug\norca.debug.debugFile.reconfigure(line_buffering=True)\n")
         self.orca = self._start(["orca", "--replace", "--debug-file", self.orca_log],
                                 stderr_path=os.path.join(folder, "orca.err"), stdout=subprocess.DEVNULL)
-        wait_for("Orca to speak", lambda: "SPEECH OUTPUT" in open(self.orca_log, errors="replace").read(), 30)
+        wait_for("Orca to speak", lambda: "SPEECH OUTPUT" in open(self.orca_log, errors="replace").read(), 90)
 
     def _start(self, command, env=None, stderr_path=None, **kwargs):
         stderr = open(stderr_path, "w") if stderr_path else subprocess.DEVNULL
@@ -228,7 +228,7 @@ def listen(session, failures):
         if keys:
             subprocess.run(["xdotool", "key", "--delay", "120"] + keys.split(), env=session.env, check=True)
         try:
-            wait_for(what, lambda: says(spoken_since(session.orca_log, mark), phrases), 10)
+            wait_for(what, lambda: says(spoken_since(session.orca_log, mark), phrases), 20)
             if never:
                 time.sleep(1.5)  # time for a wrong phrase to follow
         except AssertionError:
