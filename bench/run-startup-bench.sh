@@ -52,24 +52,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display number itself and writes it to fd 3. -noreset
-# keeps what clients leave on the root window between runs, as a desktop
-# session does: the GTK 3 theme caches its GL visual probe there (GDK_VISUALS),
-# and only the first GTK client on a display pays for the probe.
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s "$scratch/display" ]] && break
-    sleep 0.05
-done
-[[ -s "$scratch/display" ]] || { cat "$scratch/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
+# The tests' X server (tests/harness/xvfb.sh). It is not reset between runs,
+# as a desktop session is not: the GTK 3 theme caches its GL visual probe on
+# the root window (GDK_VISUALS), and only the first GTK client on a display
+# pays for the probe.
+. "$root/tests/harness/xvfb.sh"
+start_xvfb 1280x1024 2>"$scratch/xvfb.log" || { cat "$scratch/xvfb.log" >&2; exit 1; }
 
 # A clean, identical environment for both programs; only the desktop differs.
 mkdir -m 700 "$scratch/runtime"
 clean_env=(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u XDG_SESSION_DESKTOP
            -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR
            -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS
-           DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=xcb
+           DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb
            XDG_RUNTIME_DIR="$scratch/runtime")
 
 # run_once LOGFILE [VAR=VALUE...] -- [mapwatch options] -- PROGRAM...

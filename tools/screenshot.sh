@@ -9,20 +9,18 @@ out=${1:-$root/docs/window.png}
 program=$root/build/default/src/keldary
 [[ -x $program ]] || "$root/tools/build.sh" default
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 640x520x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "${app:-}" "$xvfb" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+. "$root/tests/harness/xvfb.sh"
+start_xvfb 640x520 2>/dev/null
+trap 'kill "${app:-}" "$xvfb_pid" 2>/dev/null || true' EXIT
 
-DISPLAY=$display "$program" &
+"$program" &
 app=$!
 title="Keldary - Metals Weight Calculator"
 for _ in $(seq 100); do
-    DISPLAY=$display xwininfo -name "$title" >/dev/null 2>&1 && break
+    xwininfo -name "$title" >/dev/null 2>&1 && break
     sleep 0.1
 done
 sleep 0.5 # let the first paint finish
 mkdir -p "$(dirname "$out")"
-DISPLAY=$display import -window "$title" "$out"
+import -window "$title" "$out"
 echo "wrote $out"

@@ -26,6 +26,7 @@ import tempfile
 import time
 
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+XVFB = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "harness", "xvfb.sh")
 
 # Row by row, what the parameter area says for a stock form: role, name, and
 # the captions that label the control (the frame labels text boxes too). The
@@ -110,13 +111,10 @@ class Session:
     def _start_all(self, program, folder):
         self.env = dict(os.environ, XDG_RUNTIME_DIR=folder, HOME=folder, LC_ALL="C.UTF-8")
         self.env.pop("QT_QPA_PLATFORM", None)
-        # -noreset: without it the server resets when its first client (the
-        # bus launcher) leaves, and a program connecting just then fails.
-        self.env["DISPLAY"] = ":" + self._read_from(
-            ["Xvfb", "-displayfd", "{fd}", "-noreset", "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
+        # The tests' X server, kept when its first client (the bus launcher) leaves.
+        self.env["DISPLAY"] = ":" + self._read_from(["bash", XVFB, "1024x768"])
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self._read_from(
-            ["dbus-daemon", "--session", "--nofork", "--address=unix:path=%s/bus" % folder,
-             "--print-address={fd}"])
+            ["dbus-daemon", "--session", "--nofork", "--address=unix:path=%s/bus" % folder, "--print-address=1"])
         self._start([LAUNCHER, "--launch-immediately", "--a11y=1"])
         # Qt asks the session bus for the accessibility bus once, at start.
         from gi.repository import Gio, GLib
@@ -180,12 +178,8 @@ class Session:
         return process
 
     def _read_from(self, command):
-        """Starts a server that writes one line (its display or address) to a pipe."""
-        read_end, write_end = os.pipe()
-        self._start([part.replace("{fd}", str(write_end)) for part in command], pass_fds=[write_end])
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            line = pipe.readline().strip()
+        """Starts a server that writes one line (its display or address) to its output."""
+        line = self._start(command, stdout=subprocess.PIPE, text=True).stdout.readline().strip()
         if not line:
             raise AssertionError("%s did not start" % command[0])
         return line

@@ -9,16 +9,15 @@
 set -euo pipefail
 program=$1 picture=$2
 work=$(mktemp -d)
-xvfb=
-trap 'kill ${app:-} $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+xvfb_pid=
+trap 'kill ${app:-} $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 # The real window on the test's own X server, whatever platform the test runner sets.
 export XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
+. "$(dirname "${BASH_SOURCE[0]}")/../harness/xvfb.sh"
 
 server() { # WIDTHxHEIGHT: a new X server; the pointer rests at its centre
-    [[ -z $xvfb ]] || kill "$xvfb"
-    read -r display < <(Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp 2>/dev/null & echo "$!" > "$work/pid")
-    xvfb=$(cat "$work/pid")
-    export DISPLAY=:$display
+    [[ -z $xvfb_pid ]] || kill "$xvfb_pid"
+    start_xvfb "$1" 2>/dev/null
 }
 title="Keldary - Metals Weight Calculator"
 failed=0

@@ -10,9 +10,16 @@
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$root/build/windows
-qt=$("$root/tools/build-qt-windows.sh" | tail -n 1)
-setup=$(ls "$build"/packages/keldary-*-setup-x64.exe)
-stage=$(ls -d "$build"/packages/keldary-*-windows-x64)
+qt=$("$root/tools/build-qt-windows.sh" --no-build | tail -n 1) || {
+    echo "Wine checks: not run, no Qt for Windows at hand (tools/windows-package.sh --tests first)"
+    exit 1
+}
+setup=$(ls "$build"/packages/keldary-*-setup-x64.exe 2>/dev/null)
+stage=$(ls -d "$build"/packages/keldary-*-windows-x64 2>/dev/null)
+if [[ -z $setup || -z $stage ]]; then
+    echo "Wine checks: not run, no packages in $build/packages (tools/windows-package.sh --tests first)"
+    exit 1
+fi
 out=$build/wine-check
 rm -rf "$out"
 mkdir -p "$out"
@@ -74,51 +81,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_x() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$out/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
-    DISPLAY=:$(cat "$work/display")
-    export DISPLAY
-}
-
-# A CUPS server of the check's own on a socket here, at first without
-# printers; add_queue adds a portrait cups-pdf queue as the default. Wine's
-# printing goes to it through CUPS_SERVER.
-start_cups() {
-    mkdir -p "$work"/cups/{spool,tmp,cache,state,log,pdf}
-    chmod 1777 "$work/cups/tmp" "$work/cups/pdf"
-    chmod 755 "$work/cups"
-    cat >"$work/cups/cupsd.conf" <<CONF
-Listen $work/cups/cups.sock
-Browsing No
-WebInterface No
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
-CONF
-    cat >"$work/cups/cups-files.conf" <<CONF
-ServerRoot $work/cups
-RequestRoot $work/cups/spool
-TempDir $work/cups/tmp
-CacheDir $work/cups/cache
-StateDir $work/cups/state
-ErrorLog $work/cups/log/error_log
-AccessLog $work/cups/log/access_log
-PageLog $work/cups/log/page_log
-CONF
-    export CUPS_SERVER=$work/cups/cups.sock CUPS_SERVERROOT=$work/cups
-    /usr/sbin/cupsd -f -c "$work/cups/cupsd.conf" -s "$work/cups/cups-files.conf" >"$out/cupsd.log" 2>&1 &
-    cupsd_pid=$!
-    for _ in $(seq 100); do lpstat -r >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
-}
+# The tests' own X server and CUPS server (tests/harness), the latter at
+# first without printers; add_queue adds a portrait cups-pdf queue as the
+# default. Wine's printing goes to it through CUPS_SERVER.
+. "$root/tests/harness/xvfb.sh"
+. "$root/tests/harness/cupsd.sh"
 
 add_queue() {
     printf 'Out %s\nAnonDirName %s\nLabel 0\n' "$work/cups/pdf" "$work/cups/pdf" >"/etc/cups/cups-pdf-$queue.conf"
@@ -289,10 +256,13 @@ step_uninstall() {
     ! wine reg query "$uninstall_key" >/dev/null 2>&1
 }
 
-exec 2>>"$out/stderr.log"
-start_x
-start_cups || echo "the private CUPS server did not start" >>"$out/log.txt"
-passed=0 failed=0
+# Errors stay on screen, and in the log beside the others.
+exec 2> >(tee -a "$out/stderr.log" >&2)
+start_xvfb 1024x768 2>>"$out/xvfb.log" || { echo "FAIL - the check's X server did not start (log: $out/xvfb.log)"; exit 1; }
+mkdir -p "$work/cups/pdf"
+chmod 1777 "$work/cups/pdf"
+start_cupsd "$work/cups" >"$out/cupsd.log" || echo "the private CUPS server did not start" | tee -a "$out/log.txt" >&2
+passed=0 failed=0 failed_steps=()
 for row in "${steps[@]}"; do
     name=${row%%|*}
     if (($# > 0)) && [[ " $* " != *" $name "* ]]; then
@@ -306,7 +276,8 @@ for row in "${steps[@]}"; do
         echo "FAIL - ${row#*|}"
         sed 's/^/     /' "$out/log.txt" | awk -v n="-- $name" '$0 ~ n { on = 1; next } /^     -- / { on = 0 } on' | tail -n 30
         failed=$((failed + 1))
+        failed_steps+=("$name")
     fi
 done
-echo "Wine checks: $passed passed, $failed failed (logs in $out)"
-((failed == 0))
+echo "Wine checks: $passed passed, $failed failed${failed_steps:+ (${failed_steps[*]})}; logs in $out"
+((failed == 0 && passed > 0))
