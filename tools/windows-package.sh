@@ -7,9 +7,12 @@
 # Installs what is missing first; Qt for Windows comes from
 # tools/build-qt-windows.sh. With --tests, the Qt
 # Test executables that run under Wine are built as well.
+# Ends with a line "Windows packages: ..." that names what it made, or where
+# it failed.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+trap 'echo "Windows packages: FAILED at line $LINENO of tools/windows-package.sh: $BASH_COMMAND" >&2' ERR
 
 "$root/tools/bootstrap.sh"
 KELDARY_QT_WINDOWS=$("$root/tools/build-qt-windows.sh" | tail -n 1)
@@ -85,4 +88,8 @@ makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" \
     -DLICENSE="$root/LICENSES/GPL-3.0-or-later.txt" -DICON="$build/src/keldary.ico" \
     -DOUTFILE="$setup" "$root/packaging/windows/keldary.nsi"
 
-stat -c '%s %n' "$out/$name.zip" "$setup"
+qt=${KELDARY_QT_WINDOWS##*/qt6-base-}
+megabytes() { awk -v b="$(stat -c %s "$1")" 'BEGIN { printf "%.1f MB", b / 1e6 }'; }
+echo "Windows packages: $name.zip ($(megabytes "$out/$name.zip")) and $(basename "$setup")" \
+    "($(megabytes "$setup")) in $out, with Qt ${qt%-mingw64}" \
+    "and $((${#targets[@]} - 1)) test programs"
