@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Keldary developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fontsetup.h"
+#include "startup/fontsetup.h"
 #include "window/form1.h"
 
 #include <QApplication>

@@ -3,7 +3,6 @@
 
 #include "accessibility.h"
 
-#include "announcement.h"
 #include "clickablelabel.h"
 
 #include <QAbstractItemView>
@@ -11,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace keldary {
 
@@ -26,20 +26,14 @@ namespace {
 // caption in the Parameters frame), and not by the frame, which a screen
 // reader would otherwise read in place of the name.
 //
-// A reader takes a list's entry from the list's text: "Leg 1 unit, in". A new
-// entry picked with the arrow keys while the list is closed is announced ("ft");
-// in the open list the reader follows the entries itself.
+// A reader takes a list's entry from the list's text: "Leg 1 unit, in" (a new
+// entry picked in the closed list is announced where the list is made).
 class DropDownListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit DropDownListAccessible(QComboBox *list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
     {
-        // Made when a reader first meets the list, before the user can change it.
-        QObject::connect(list, &QComboBox::currentIndexChanged, list, [list] {
-            if (list->hasFocus() && !list->view()->isVisible())
-                announce(list, list->currentText());
-        });
     }
 
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -280,8 +274,23 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 };
 
+// The windows whose controls are served here.
+QList<QPointer<QWidget>> &servedWindows()
+{
+    static QList<QPointer<QWidget>> windows;
+    return windows;
+}
+
+bool served(QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    return widget && servedWindows().contains(widget->window());
+}
+
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
+    if (!served(object))
+        return nullptr;
     // Asked once per class of the object, from its own class up to QObject.
     if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
         return new WebLinkAccessible(static_cast<ClickableLabel *>(object));
@@ -300,13 +309,15 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 
 } // namespace
 
-void installAccessibility()
+void installAccessibility(QWidget *window)
 {
     static const bool installed = [] {
         QAccessible::installFactory(&accessibleFor);
         return true;
     }();
     Q_UNUSED(installed);
+    servedWindows().removeAll(nullptr);
+    servedWindows().append(window);
 }
 
 } // namespace keldary

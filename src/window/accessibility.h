@@ -3,11 +3,14 @@
 
 #pragma once
 
+class QWidget;
+
 namespace keldary {
 
-// Makes the window's drop-down lists and its web link speak for themselves to
-// a screen reader (see accessibility.cpp). Safe to call more than once; it
-// must run before the controls are created.
-void installAccessibility();
+// Makes the drop-down lists, text boxes and web link of this window speak for
+// themselves to a screen reader (see accessibility.cpp); the controls of every
+// other window, a file dialog's say, keep Qt's own. Call it for each window
+// before its controls are created.
+void installAccessibility(QWidget *window);
 
 } // namespace keldary

@@ -25,6 +25,7 @@
 #include "results/reportprinter.h"
 #include "results/weblink.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -117,6 +118,8 @@ private:
     bool m_settingUp = false;
 };
 
+// A new entry picked with the arrow keys while the list is closed is announced
+// to a screen reader ("ft"); in the open list the reader follows the entries itself.
 QComboBox *dropDownList(QWidget *parent, const char *name, QRect geometry)
 {
     auto *widget = new DropDownList(parent, dropDownFont());
@@ -124,6 +127,10 @@ QComboBox *dropDownList(QWidget *parent, const char *name, QRect geometry)
     widget->setGeometry(geometry);
     widget->setEditable(false);
     widget->setInsertPolicy(QComboBox::NoInsert);
+    QObject::connect(widget, &QComboBox::currentIndexChanged, widget, [widget] {
+        if (widget->hasFocus() && !widget->view()->isVisible())
+            announce(widget, widget->currentText());
+    });
     return widget;
 }
 
@@ -174,7 +181,7 @@ Form1::Form1(QWidget *parent)
     , m_messageSink(messageBoxSink(this))
     , m_dialogs(standardDialogs(this))
 {
-    installAccessibility();
+    installAccessibility(this);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Keldary - Metals Weight Calculator"));
     // Reading the icon makes Qt load its image-format plugins; the window is

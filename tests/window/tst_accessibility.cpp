@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QFileDialog>
 
 using namespace keldary;
 
@@ -56,6 +57,8 @@ private slots:
     void namesFollowTheCaptions_data();
     void namesFollowTheCaptions();
     void everyFocusableControlIsNamed();
+    void onlyTheWindowsOwnControls_data();
+    void onlyTheWindowsOwnControls();
 };
 
 void TestAccessibility::namesFollowTheCaptions_data()
@@ -116,6 +119,44 @@ void TestAccessibility::everyFocusableControlIsNamed()
         for (auto it = names.begin(); it != names.end(); ++it)
             QVERIFY2(!it.value().trimmed().isEmpty(), qPrintable(QString("%1 in shape %2").arg(it.key()).arg(shape)));
         QVERIFY(names.size() >= 13);
+    }
+}
+
+void TestAccessibility::onlyTheWindowsOwnControls_data()
+{
+    QTest::addColumn<bool>("inDialog");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("ours");
+    QTest::newRow("the window's text box") << false << "txtParam_0" << true;
+    QTest::newRow("the window's list") << false << "cmbUnits_0" << true;
+    QTest::newRow("the file dialog's text box") << true << "fileNameEdit" << false;
+    QTest::newRow("the file dialog's list") << true << "fileTypeCombo" << false;
+}
+
+// The window's own text boxes give their text as one run, and its lists take
+// the focus as an action; the controls of a window of its own, such as the
+// dialog in which the report is saved as a PDF, keep Qt's.
+void TestAccessibility::onlyTheWindowsOwnControls()
+{
+    QFETCH(bool, inDialog);
+    QFETCH(QString, name);
+    QFETCH(bool, ours);
+    FormFixture f;
+    f.show();
+    QFileDialog dialog(f.form.get());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
+    QWidget *control = (inDialog ? static_cast<QWidget *>(&dialog) : f.form.get())->findChild<QWidget *>(name);
+    QVERIFY(control);
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(control);
+    QVERIFY(node);
+    if (auto *box = qobject_cast<QLineEdit *>(control)) {
+        box->setText("12.345");
+        int start = -1, end = -1;
+        node->textInterface()->attributes(0, &start, &end);
+        QCOMPARE(end == 6, ours);
+    } else {
+        QCOMPARE(node->actionInterface()->actionNames().contains(QAccessibleActionInterface::setFocusAction()), ours);
     }
 }
 

@@ -9,7 +9,7 @@ namespace keldary {
 
 // Gets the platform's font configuration ready while Qt starts, where that
 // takes long enough to matter (fontconfig_setup.cpp); elsewhere it does
-// nothing (no_font_setup.cpp).
+// nothing (no_font_setup.cpp). The thread ends with the object at the latest.
 class EarlyFontSetup
 {
 public:
@@ -18,7 +18,7 @@ public:
     void finish();
 
 private:
-    std::thread m_thread;
+    std::jthread m_thread;
 };
 
 } // namespace keldary

@@ -16,7 +16,7 @@ namespace keldary {
 EarlyFontSetup::EarlyFontSetup()
 {
     try {
-        m_thread = std::thread([] { FcInit(); });
+        m_thread = std::jthread([] { FcInit(); });
     } catch (const std::system_error &) {
         // No thread to spare: Qt sets fontconfig up itself when it needs it.
     }
