@@ -87,7 +87,7 @@ last_line_of() { # pattern log
 }
 installed_note() { last_line_of '^Installing: ' "$1" | cut -c1-80; }
 fuzz_note() { last_line_of '^fuzz_calculator: ' "$1" | sed 's/^fuzz_calculator: //'; }
-packages_note() { last_line_of '^Windows packages: ' "$1" | sed 's/^Windows packages: //'; }
+packages_note() { last_line_of '^Windows packages: ' "$1" | sed 's/^Windows packages: //; s/; in .*//'; }
 wine_note() { last_line_of '^Wine checks: ' "$1" | sed 's/^Wine checks: //; s/; logs in .*//'; }
 
 sanitizers_note() { # the tests' line, or nothing when the build failed

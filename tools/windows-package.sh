@@ -90,6 +90,5 @@ makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" \
 
 qt=${KELDARY_QT_WINDOWS##*/qt6-base-}
 megabytes() { awk -v b="$(stat -c %s "$1")" 'BEGIN { printf "%.1f MB", b / 1e6 }'; }
-echo "Windows packages: $name.zip ($(megabytes "$out/$name.zip")) and $(basename "$setup")" \
-    "($(megabytes "$setup")) in $out, with Qt ${qt%-mingw64}" \
-    "and $((${#targets[@]} - 1)) test programs"
+echo "Windows packages: $name.zip ($(megabytes "$out/$name.zip")), $(basename "$setup")" \
+    "($(megabytes "$setup")), Qt ${qt%-mingw64}, $((${#targets[@]} - 1)) test programs; in $out"
