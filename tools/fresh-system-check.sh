@@ -26,6 +26,8 @@
 # Every step prints PASS or FAIL with its time; logs, packages and screenshots
 # stay in the work directory ($FRESH_WORK, default /var/tmp/keldary-fresh) and
 # the roots are removed at the end unless FRESH_KEEP=1. Mounts are always undone.
+# ../shared beside this checkout is copied beside the sources in the root, as
+# CI has it, unless FRESH_SHARED=no.
 # Builds in the roots use $CMAKE_BUILD_PARALLEL_LEVEL jobs (default 2).
 set -uo pipefail
 
@@ -267,7 +269,8 @@ if [[ -z $deb ]]; then
         }
         # CI has shared/ beside its clone; where this checkout has one, the root gets
         # it too, so both runs find the same prebuilt caches (Qt for Windows).
-        if [[ -d $repo/../shared ]]; then
+        # FRESH_SHARED=no leaves it out, as a newcomer's machine has none.
+        if [[ -d $repo/../shared && ${FRESH_SHARED:-yes} != no ]]; then
             step "$release: ../shared beside the sources, as CI has it" cp -a "$repo/../shared" "$build/root/shared"
         fi
         step "$release: git clone $(git -C "$repo" rev-parse --short "$commit") (no git in the root)" clone &&
