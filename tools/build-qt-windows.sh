@@ -85,7 +85,7 @@ checksum() { grep -E "^[0-9a-f]{64} [ *]$tarball\$" "$shared/SHA256SUMS" 2>/dev/
 if [[ ${KELDARY_QT_FROM_SOURCE:-0} == 1 ]]; then
     why="KELDARY_QT_FROM_SOURCE=1 passes the prebuilt copy by"
 elif [[ ! -f $shared/$tarball ]]; then
-    why="there is no prebuilt copy for Qt $upstream on Debian $release ($tarball in $shared)"
+    why="there is no prebuilt copy for Qt $upstream on Debian $release: no $tarball in $shared"
 elif ! checksum >/dev/null; then
     why="$shared/SHA256SUMS has no checksum for the prebuilt $tarball"
 elif ! (cd "$shared" && checksum | sha256sum --check --quiet --strict - >/dev/null 2>&1); then

@@ -85,7 +85,11 @@ no_note() { :; }
 last_line_of() { # pattern log
     grep -E "$1" "$2" | tail -n 1
 }
-installed_note() { last_line_of '^Installing: ' "$1" | cut -c1-80; }
+installed_note() {
+    local count
+    count=$(sed -n 's/^Installing: //p' "$1" | wc -w)
+    if ((count > 0)); then echo "installed $count packages"; else echo "nothing to install"; fi
+}
 fuzz_note() { last_line_of '^fuzz_calculator: ' "$1" | sed 's/^fuzz_calculator: //'; }
 packages_note() { last_line_of '^Windows packages: ' "$1" | sed 's/^Windows packages: //; s/; in .*//'; }
 wine_note() { last_line_of '^Wine checks: ' "$1" | sed 's/^Wine checks: //; s/; logs in .*//'; }
@@ -132,7 +136,7 @@ if [[ $windows == auto ]]; then
         0) ;;
         3)
             why=$(sed -n 's/^build-qt-windows: not built: //p' <<<"$at_hand" | tail -n 1)
-            windows_hint="Left out the Windows stages: no Qt for Windows at hand ($why). \
+            windows_hint="Left out the Windows stages, as no Qt for Windows is at hand ($why); \
 'bash tools/test.sh --windows' builds it once (about an hour on two cores) and runs them."
             windows=skip
             ;;
