@@ -88,7 +88,7 @@ last_line_of() { # pattern log
 installed_note() {
     local count
     count=$(sed -n 's/^Installing: //p' "$1" | wc -w)
-    if ((count > 0)); then echo "installed $count packages"; else echo "nothing to install"; fi
+    if ((count > 0)); then echo "installed $count packages of tools/packages.txt"; else echo "nothing to install"; fi
 }
 fuzz_note() { last_line_of '^fuzz_calculator: ' "$1" | sed 's/^fuzz_calculator: //'; }
 packages_note() { last_line_of '^Windows packages: ' "$1" | sed 's/^Windows packages: //; s/; in .*//'; }
