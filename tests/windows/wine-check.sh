@@ -23,6 +23,9 @@ caption="Keldary - Metals Weight Calculator"
 program='C:\Program Files\Keldary\keldary.exe'
 uninstaller='C:\Program Files\Keldary\uninstall.exe'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KeldaryWeightCalculator'
+user_uninstall_key=HKCU${uninstall_key#HKLM}
+older_setup=$build/upgrade-check/keldary-0.9.0-setup-x64.exe
+setup_caption="Keldary Metals Weight Calculator Setup"
 queue=keldary-wine-$$
 
 # Step | what it proves
@@ -36,6 +39,12 @@ steps=(
     "pdf_offer|without a printer, Print Results offers the report as a PDF file and writes it"
     "print|with a cups-pdf queue, Print Results puts the report's lines into it"
     "uninstall|the uninstaller leaves no program files, shortcut or entry behind"
+    "upgrade|over an older version in a folder of the user's, the installer installs there, removes the older files, and leaves one entry and one shortcut"
+    "installed_files|the installation holds README.txt and the licences, and an icon of 16, 24, 32, 48 and 256 px"
+    "refuse_running|while the program runs, the installer and the uninstaller refuse with a message and change nothing"
+    "per_user|/CurrentUser installs for the user alone (the user's folder, Start menu and entry; nothing for all users, no elevation asked), upgrades in place and uninstalls"
+    "finish_page|the installer is DPI-aware and its last page runs Keldary (each page saved as a picture)"
+    "checksums|the zip holds README.txt and the licences; SHA256SUMS beside the packages matches them"
 )
 # The Qt Test programs are those the build lists in test-programs.txt, each
 # run whole: a test function that cannot run on Windows skips itself and says
@@ -275,6 +284,159 @@ step_uninstall() {
     [[ -z $left ]] || { log "left behind: $left"; return 1; }
     [[ -z $(find "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu" -name 'Keldary*') ]] || return 1
     ! wine reg query "$uninstall_key" >/dev/null 2>&1
+}
+
+# The installer's steps: the calculator's entries in the installed programs,
+# for all users and for the current user, and its Start-menu shortcuts.
+entry_count() {
+    local root count=0
+    for root in HKLM HKCU; do
+        count=$((count + $(wine reg query "$root\Software\Microsoft\Windows\CurrentVersion\Uninstall" /s 2>/dev/null |
+            grep -c 'DisplayName.*Keldary Metals Weight Calculator')))
+    done
+    echo "$count"
+}
+shortcut_count() { find "$WINEPREFIX/drive_c" -iname 'Keldary*.lnk' | wc -l; }
+entry_value() { # key value
+    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z]* *//p"
+}
+# One installation: the entry (of the given key) with this version and folder,
+# one entry and one shortcut in all.
+one_installation() { # key version folder
+    local entries shortcuts
+    entries=$(entry_count) shortcuts=$(shortcut_count)
+    log "entries $entries, shortcuts $shortcuts, $(entry_value "$1" DisplayVersion) in $(entry_value "$1" InstallLocation)"
+    [[ $entries == 1 && $shortcuts == 1 && $(entry_value "$1" DisplayVersion) == "$2" &&
+        $(entry_value "$1" InstallLocation) == "$3" ]]
+}
+wine_exit() { wine "$@" >>"$out/wine.log" 2>&1; echo $?; }
+version=$(basename "$setup" | sed 's/^keldary-//; s/-setup-x64\.exe$//')
+
+# An installation in a folder of the user's, C:\Tools\Keldary.
+tools_dir() { echo "$WINEPREFIX/drive_c/Tools/Keldary"; }
+
+step_upgrade() {
+    local tools_dir
+    tools_dir=$(tools_dir)
+    wine_run "$older_setup" /S '/D=C:\Tools\Keldary'
+    wineserver -w
+    [[ -f $tools_dir/Qt6Retired.dll ]] || { log "the older version is not in C:\\Tools\\Keldary"; return 1; }
+    one_installation "$uninstall_key" 0.9.0 'C:\Tools\Keldary' || return 1
+    wine_run "$setup" /S
+    wineserver -w
+    [[ -f $tools_dir/keldary.exe ]] || { log "nothing in the older version's folder"; return 1; }
+    [[ ! -e $tools_dir/Qt6Retired.dll ]] || { log "the older version's DLL is left"; return 1; }
+    [[ ! -e $WINEPREFIX/drive_c/Program\ Files/Keldary ]] || { log "a second copy in Program Files"; return 1; }
+    one_installation "$uninstall_key" "$version" 'C:\Tools\Keldary'
+}
+
+step_installed_files() {
+    local file sizes tools_dir
+    tools_dir=$(tools_dir)
+    for file in README.txt licenses/GPL-3.0-or-later.txt licenses/LGPL-3.0.txt licenses/GCC-exception-3.1.txt \
+        licenses/qt6-base-copyright.txt licenses/gcc-mingw-w64-copyright.txt licenses/mingw-w64-copyright.txt; do
+        [[ -s $tools_dir/$file ]] || { log "no $file"; return 1; }
+    done
+    grep -q "qt6-base source package, version $(dpkg-query -W -f='${Version}' qt6-base-dev)" <(tr -d '\r' <"$tools_dir/README.txt" | tr '\n' ' ' | tr -s ' ') ||
+        { log "README.txt does not name Qt's source"; return 1; }
+    grep -q 'GCC RUNTIME LIBRARY EXCEPTION' "$tools_dir/licenses/GCC-exception-3.1.txt" || return 1
+    grep -q 'GNU LESSER GENERAL PUBLIC LICENSE' "$tools_dir/licenses/LGPL-3.0.txt" || return 1
+    sizes=$(identify -format '%wx%h\n' "$tools_dir/keldary.ico" | sort -n | xargs)
+    log "icon: $sizes"
+    [[ $sizes == "16x16 24x24 32x32 48x48 256x256" ]]
+}
+
+step_refuse_running() {
+    local tools_dir before exe code id
+    tools_dir=$(tools_dir)
+    exe=$tools_dir/keldary.exe
+    WINEDEBUG=-all wine 'C:\Tools\Keldary\keldary.exe' >>"$out/wine.log" 2>&1 &
+    program_pid=$!
+    for _ in $(seq 300); do [[ -n $(window) ]] && break; sleep 0.1; done
+    [[ -n $(window) ]] || { log "the program did not start"; return 1; }
+    before=$(stat -c %Y "$exe")
+    code=$(wine_exit "$setup" /S)
+    log "the installer, silent, while the program runs: exit code $code"
+    [[ $code == 2 ]] || return 1
+    code=$(wine_exit "$tools_dir/uninstall.exe" /S '_?=C:\Tools\Keldary')
+    log "the uninstaller, silent, while the program runs: exit code $code"
+    [[ $code == 2 ]] || return 1
+    # Not silent: the installer says why and waits for Retry or Cancel.
+    wine "$setup" >>"$out/wine.log" 2>&1 &
+    local setup_pid=$!
+    id=$(timeout 30 xdotool search --sync --name "^$setup_caption\$" | head -n 1)
+    [[ -n $id ]] || { log "no message from the installer"; return 1; }
+    sleep 1
+    import -window root "$out/refusal.png"
+    xdotool key Escape   # Cancel
+    wait "$setup_pid"
+    code=$?
+    log "the installer, after Cancel: exit code $code"
+    [[ $code == 2 ]] || return 1
+    [[ -f $exe && $(stat -c %Y "$exe") == "$before" ]] || { log "the program's file changed"; return 1; }
+    one_installation "$uninstall_key" "$version" 'C:\Tools\Keldary' || return 1
+    close_program || return 1
+    wine_run "$tools_dir/uninstall.exe" /S
+    wineserver -w
+    [[ ! -e $tools_dir && $(entry_count) == 0 && $(shortcut_count) == 0 ]] || { log "left behind: $(find "$tools_dir")"; return 1; }
+}
+
+step_per_user() {
+    local programs_dir dir
+    programs_dir=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')")/Programs
+    dir=$programs_dir/Keldary
+    local windows_dir
+    windows_dir=$(winepath -w "$dir" 2>/dev/null)
+    # Wine gives every program an administrator's rights: what is checked is
+    # that the installer asks for none and writes where a user may.
+    grep -a -q 'requestedExecutionLevel level="asInvoker"' "$setup" || { log "the installer asks for elevation"; return 1; }
+    local run
+    for run in "/CurrentUser" ""; do
+        wine_run "$setup" /S $run
+        wineserver -w
+        [[ -f $dir/keldary.exe ]] || { log "not in $dir after $run"; return 1; }
+        [[ ! -e $WINEPREFIX/drive_c/Program\ Files/Keldary ]] || { log "files in Program Files"; return 1; }
+        [[ -z $(find "$WINEPREFIX/drive_c/ProgramData" -iname 'Keldary*') ]] || { log "a shortcut for all users"; return 1; }
+        ! wine reg query "$uninstall_key" >/dev/null 2>&1 || { log "an entry for all users"; return 1; }
+        one_installation "$user_uninstall_key" "$version" "$windows_dir" || return 1
+    done
+    wine_run "$dir/uninstall.exe" /S
+    wineserver -w
+    [[ ! -e $dir && $(entry_count) == 0 && $(shortcut_count) == 0 ]] || { log "left behind: $(find "$dir")"; return 1; }
+}
+
+step_finish_page() {
+    grep -a -q '<dpiAware[^>]*>true</dpiAware>' "$setup" || { log "not DPI-aware"; return 1; }
+    wine "$setup" >>"$out/wine.log" 2>&1 &
+    local page
+    # The licence, the folder, then the finish page, each taken with Return.
+    for page in licence folder finish; do
+        timeout 30 xdotool search --sync --name "^$setup_caption ?\$" >/dev/null || { log "no $page page"; return 1; }
+        sleep 2
+        [[ $page == finish ]] && sleep 5
+        import -window root "$out/installer-$page.png"
+        xdotool key Return
+    done
+    for _ in $(seq 300); do [[ -n $(window) ]] && break; sleep 0.1; done
+    [[ -n $(window) ]] || { log "Keldary did not start from the finish page"; return 1; }
+    sleep 2
+    xdotool key --window "$(window)" alt+e
+    wineserver -w
+    wine_run "$uninstaller" /S
+    wineserver -w
+    [[ $(entry_count) == 0 ]]
+}
+
+step_checksums() {
+    (cd "$(dirname "$setup")" && sha256sum -c SHA256SUMS) >>"$out/log.txt" 2>&1 || return 1
+    [[ $(wc -l <"$(dirname "$setup")/SHA256SUMS") == 2 ]] || return 1
+    local listing
+    listing=$(unzip -Z1 "$(dirname "$setup")"/keldary-*-windows-x64.zip)
+    local file
+    for file in README.txt licenses/GPL-3.0-or-later.txt licenses/LGPL-3.0.txt licenses/GCC-exception-3.1.txt \
+        licenses/qt6-base-copyright.txt; do
+        grep -q "/$file\$" <<<"$listing" || { log "the zip has no $file"; return 1; }
+    done
 }
 
 exec 2>>"$out/stderr.log"
