@@ -431,7 +431,7 @@ step_checksums() {
     (cd "$(dirname "$setup")" && sha256sum -c SHA256SUMS) >>"$out/log.txt" 2>&1 || return 1
     [[ $(wc -l <"$(dirname "$setup")/SHA256SUMS") == 2 ]] || return 1
     local listing
-    listing=$(unzip -Z1 "$(dirname "$setup")"/keldary-*-windows-x64.zip)
+    listing=$(cmake -E tar tf "$(dirname "$setup")"/keldary-*-windows-x64.zip)
     local file
     for file in README.txt licenses/GPL-3.0-or-later.txt licenses/LGPL-3.0.txt licenses/GCC-exception-3.1.txt \
         licenses/qt6-base-copyright.txt; do
