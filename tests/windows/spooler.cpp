@@ -3,6 +3,8 @@
 //
 // The Wine checks' hand on the Windows spooler and on the window:
 //   spooler orientation PRINTER portrait|landscape   the printer's default orientation
+//   spooler status PRINTER                           the printer's status bits, as the spooler
+//                                                    reports them to programs
 //   spooler stall WINDOW-TITLE SECONDS               the longest time, in ms, the window
 //                                                    took to answer a message while watched
 // Built by tests/windows/wine-check.sh with MinGW-w64.
@@ -40,6 +42,21 @@ int setOrientation(wchar_t *name, bool landscape)
     return done ? 0 : 1;
 }
 
+int printStatus(wchar_t *name)
+{
+    HANDLE printer = nullptr;
+    if (!OpenPrinterW(name, &printer, nullptr))
+        return std::fprintf(stderr, "OpenPrinter failed: %lu\n", GetLastError()), 1;
+    DWORD needed = 0;
+    GetPrinterW(printer, 2, nullptr, 0, &needed);
+    std::vector<BYTE> buffer(needed);
+    const bool read = GetPrinterW(printer, 2, buffer.data(), needed, &needed);
+    if (read)
+        std::printf("0x%lx\n", reinterpret_cast<PRINTER_INFO_2W *>(buffer.data())->Status);
+    ClosePrinter(printer);
+    return read ? 0 : 1;
+}
+
 // Sends the window an empty message every 10 ms and keeps the longest wait
 // for its answer: a window that does not take its messages does not repaint.
 int stall(const wchar_t *title, double seconds)
@@ -69,8 +86,11 @@ int wmain(int argc, wchar_t **argv)
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"orientation" && argc == 4)
         return setOrientation(argv[2], std::wcscmp(argv[3], L"landscape") == 0);
+    if (command == L"status" && argc == 3)
+        return printStatus(argv[2]);
     if (command == L"stall" && argc == 4)
         return stall(argv[2], std::wcstod(argv[3], nullptr));
-    std::fprintf(stderr, "usage: spooler orientation PRINTER portrait|landscape | stall TITLE SECONDS\n");
+    std::fprintf(stderr, "usage: spooler orientation PRINTER portrait|landscape | status PRINTER"
+                         " | stall TITLE SECONDS\n");
     return 2;
 }

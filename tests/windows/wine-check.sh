@@ -378,7 +378,7 @@ step_responsive() {
             failed=1
             xdotool key Return
         fi
-        log "$(lpstat -p "$target" | head -n 1)"
+        log "$(lpstat -p "$target" | head -n 1); to Windows programs: status $(spooler status "$target")"
         log "$target: $(($(jobs_on "$target") - before)) job(s); the window answered within $longest ms"
         echo "$target $longest" >>"$out/responsive.txt"
         (($(jobs_on "$target") == before + 1)) || failed=1
