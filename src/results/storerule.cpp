@@ -3,24 +3,22 @@
 
 #include "storerule.h"
 
+#include "calc/numerictext.h"
+
 namespace keldary {
 
-void StoreRule::calculated(const CalcInput &input, bool weighed)
+void StoreRule::calculated(const CalcInput &input, const CalcOutcome &outcome)
 {
-    m_typedByHand = false;
-    m_weighedInputs = weighed ? std::optional(recordedInputs(input)) : std::nullopt;
-}
-
-void StoreRule::typedByHand()
-{
-    m_typedByHand = true;
+    m_written = outcome.result;
+    m_weighedInputs = outcome.weighed ? std::optional(recordedInputs(input)) : std::nullopt;
 }
 
 std::optional<Message> StoreRule::refusal(const CalcInput &shown, const QLocale &locale) const
 {
     if (!hasStorableResult(shown, locale))
         return Message{QStringLiteral("There is no calculation to be stored"), QStringLiteral("Store Failed")};
-    if (!m_typedByHand && m_weighedInputs != recordedInputs(shown))
+    const bool typedByHand = numberFromText(shown.result, locale) != numberFromText(m_written, locale);
+    if (!typedByHand && m_weighedInputs != recordedInputs(shown))
         return Message{QStringLiteral("The weight shown was not calculated from the current inputs"),
                        QStringLiteral("Store Failed")};
     return std::nullopt;

@@ -33,7 +33,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimer>
@@ -295,7 +294,6 @@ void Form1::createControls()
 
     connect(cmbShapes, &QComboBox::currentIndexChanged, this, &Form1::cmbShapes_Click);
     connect(cmdCalculate, &QPushButton::clicked, this, &Form1::cmdCalculate_Click);
-    connect(txtResult, &QLineEdit::textChanged, this, &Form1::txtResult_Change);
     connect(cmdClearFields, &QPushButton::clicked, this, &Form1::cmdClearFields_Click);
     connect(cmdStoreResult, &QPushButton::clicked, this, &Form1::cmdStoreResult_Click);
     connect(cmdDeleteResult, &QPushButton::clicked, this, &Form1::cmdDeleteResult_Click);
@@ -466,7 +464,7 @@ void Form1::CalculateWeight()
     if (outcome.message)
         showMessage(*outcome.message);
     writeResult(outcome.result);
-    m_storeRule.calculated(input, outcome.weighed);
+    m_storeRule.calculated(input, outcome);
     if (outcome.weighed)
         announce(txtResult, txtResult->text() + u' ' + Label2->text());
 }
@@ -481,16 +479,8 @@ void Form1::cmdClearFields_Click()
 
 void Form1::writeResult(const QString &text)
 {
-    const QScopedValueRollback writing(m_writingResult, true);
     if (txtResult->text() != text)
         txtResult->setText(text);
-}
-
-void Form1::txtResult_Change()
-{
-    // Any change but Calculate's and Clear Fields' own is the user's.
-    if (!m_writingResult)
-        m_storeRule.typedByHand();
 }
 
 void Form1::cmdStoreResult_Click()

@@ -67,7 +67,6 @@ private:
     void cmdPrint_Click();
     void cmdExit_Click();
     void lblAuthorInfo2_Click();
-    void txtResult_Change();
     void writeResult(const QString &text);
 
     // Everything the window's controls hold, read once for Calculate and Store Result.
@@ -80,7 +79,6 @@ private:
     std::unique_ptr<ReportPrinter> m_printer;
     StoreRule m_storeRule;
     // Set while Calculate or Clear Fields writes txtResult: that text is not typed by hand.
-    bool m_writingResult = false;
 
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame2 = nullptr;

@@ -168,7 +168,8 @@ void TestReport::choosePrinter_data()
 
     QTest::newRow("none installed") << u""_s << u""_s << u""_s;
     QTest::newRow("landscape default first, portrait second") << u"aL* bP"_s << u""_s << u"b"_s;
-    QTest::newRow("both portrait: the first") << u"aP bP*"_s << u""_s << u"a"_s;
+    QTest::newRow("portrait default, listed second: the default") << u"aP bP*"_s << u""_s << u"b"_s;
+    QTest::newRow("landscape default: the first portrait, also before it") << u"aP bL* cP"_s << u""_s << u"a"_s;
     QTest::newRow("a portrait printer wins over the last choice") << u"aL bL cP"_s << u"b"_s << u"c"_s;
     QTest::newRow("all landscape: the last choice") << u"aL* bL"_s << u"b"_s << u"b"_s;
     QTest::newRow("all landscape, last choice gone: the default") << u"aL bL*"_s << u"x"_s << u"b"_s;

@@ -77,6 +77,16 @@ static void perform(const FormFixture &f, const QString &step)
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
         QTest::keyClicks(box, step.mid(at + 1));
+    } else if (const qsizetype plus = step.indexOf(u'+'); plus > 0) { // typed at the end
+        QLineEdit *box = f.edit(step.left(plus));
+        box->setFocus();
+        box->end(false);
+        QTest::keyClicks(box, step.mid(plus + 1));
+    } else if (step.endsWith(u'<')) { // one Backspace at the end
+        QLineEdit *box = f.edit(step.chopped(1));
+        box->setFocus();
+        box->end(false);
+        QTest::keyClick(box, Qt::Key_Backspace);
     } else if (const qsizetype hash = step.indexOf(u'#'); hash > 0) {
         f.combo(step.left(hash))->setCurrentIndex(step.mid(hash + 1).toInt());
     } else {
@@ -106,6 +116,10 @@ void TestResultList::storeOnlyAWeightOfTheShownInputs_data()
     QTest::newRow("a field the angle does not show") << QStringList{"txtParam_4=9"} << "41.325" << "";
     QTest::newRow("the pipe size, not shown for angles") << QStringList{"cmbSize#3"} << "41.325" << "";
     QTest::newRow("weight typed by hand after a change") << QStringList{"txtParam_3=240", "txtResult=82.650"} << "82.650" << "";
+    QTest::newRow("a digit typed into the weight and deleted, then a change")
+        << QStringList{"txtResult+1", "txtResult<", "txtParam_3=240"} << "" << notCurrent;
+    QTest::newRow("a zero typed after the weight, then a change")
+        << QStringList{"txtResult+0", "txtParam_3=240"} << "" << notCurrent;
     QTest::newRow("calculated again after a change") << QStringList{"txtParam_3=240", "Calculate"} << "82.650" << "";
     QTest::newRow("a calculation that ended with a message")
         << QStringList{"txtParam_2=x", "Calculate", "txtParam_2=0.25"} << "" << notCurrent;

@@ -30,7 +30,7 @@ queue=keldary-wine-$$
 
 # Step | what it proves
 steps=(
-    "prefix|a fresh Wine prefix, with Liberation Sans for MS Sans Serif and Arial"
+    "prefix|a fresh Wine prefix, with Liberation Sans for Microsoft Sans Serif and Arial, and Wine's bitmap MS Sans Serif"
     "unit_tests|the Qt Test executables pass under Wine"
     "install|the installer installs silently, with its shortcut and its entry in the installed programs"
     "start|the installed program starts with its caption and a 460 x 456 client area"
@@ -38,6 +38,9 @@ steps=(
     "round_bar|the round-bar example typed into the window shows 427.664"
     "pdf_offer|without a printer, Print Results offers the report as a PDF file and writes it"
     "print|with a cups-pdf queue, Print Results puts the report's lines into it"
+    "printer_choice|with default orientations set through the spooler: a portrait default gets the report, else the first portrait printer, else the default"
+    "responsive|with an unreachable network printer, even a stopped one, Print Results hands it the job and the window keeps answering"
+    "high_contrast|a high-contrast scheme in the system colours reaches the window, its web address readable"
     "uninstall|the uninstaller leaves no program files, shortcut or entry behind"
     "upgrade|over an older version in a folder of the user's, the installer installs there, removes the older files, and leaves one entry and one shortcut"
     "installed_files|the installation holds README.txt and the licences, and an icon of 16, 24, 32, 48 and 256 px"
@@ -63,7 +66,7 @@ cleanup() {
     [[ -n ${WINEPREFIX:-} ]] && wineserver -k 2>/dev/null
     [[ -n ${cupsd_pid:-} ]] && kill "$cupsd_pid" 2>/dev/null
     [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null
-    rm -f "/etc/cups/cups-pdf-$queue.conf"
+    rm -f "/etc/cups/cups-pdf-$queue"*.conf
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -125,7 +128,7 @@ step_prefix() {
     export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     wine_run wineboot -i || return 1
     local font
-    for font in "MS Sans Serif" "Microsoft Sans Serif" "Arial"; do
+    for font in "Microsoft Sans Serif" "Arial"; do
         wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d "Liberation Sans" /f || return 1
     done
     wineserver -w
@@ -177,6 +180,7 @@ start_program() {
 
 # Alt+E (Exit); a program that does not end, say behind a dialog, is ended.
 close_program() {
+    [[ -n ${program_pid:-} ]] || return 0
     xdotool key --window "$(window)" alt+e
     for _ in $(seq 100); do
         kill -0 "$program_pid" 2>/dev/null || return 0
@@ -224,13 +228,18 @@ type_round_bar() {
     click 304 252                                                              # Calculate
 }
 
-step_round_bar() {
-    type_round_bar
+# A picture of the window's client area.
+window_shot() { # file
     local geometry
     geometry=$(xwininfo -id "$(window)" |
         awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
              /Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h "+" x "+" y }')
-    import -window root -crop "$geometry" +repage "$out/window.png"
+    import -window root -crop "$geometry" +repage "$1"
+}
+
+step_round_bar() {
+    type_round_bar
+    window_shot "$out/window.png"
     click 348 202 && xdotool key ctrl+a ctrl+c                                 # the result box
     sleep 0.5
     local result
@@ -273,6 +282,140 @@ step_print() {
         return 1
     }
     report_holds_result "$pdf"
+}
+
+# The check's hand on the spooler and on the window (tests/windows/spooler.cpp).
+spooler() {
+    if [[ ! -f $work/spooler.exe ]]; then
+        x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -municode -static -o "$work/spooler.exe" \
+            "$root/tests/windows/spooler.cpp" -lwinspool >>"$out/log.txt" 2>&1 || return 1
+    fi
+    wine "$work/spooler.exe" "$@" 2>>"$out/wine.log" | tr -d '\r'
+}
+jobs_on() { lpstat -W all -o "$1" 2>/dev/null | wc -l; }
+print_failed() { xdotool search --name '^Print Failed$' >/dev/null 2>&1; }
+
+# Three cups-pdf queues, all portrait to CUPS. Each row sets their default
+# orientations through the Windows spooler (SetPrinter) and the default printer,
+# starts the program anew (Wine reads the printers once per process), prints
+# and names the queue the report reached.
+# Orientations in the spooler's order | the default | the queue expected
+choice_rows=(
+    "P L P|2|1" # a landscape default: the first portrait printer, listed before it
+    "P P P|2|2" # a portrait default, not listed first: the default
+    "L L L|3|3" # none portrait: the default
+)
+
+step_printer_choice() {
+    close_program
+    local names=("$queue" "$queue-b" "$queue-c") name row orientations default expected i failed=0
+    lpstat -p "$queue" >/dev/null 2>&1 || add_queue || return 1
+    for name in "${names[@]:1}"; do queue=$name add_queue || return 1; done
+    for row in "${choice_rows[@]}"; do
+        IFS='|' read -r orientations default expected <<<"$row"
+        read -r -a orientations <<<"$orientations"
+        lpadmin -d "${names[default - 1]}" || return 1
+        local before=() after=() reached=()
+        for i in 0 1 2; do
+            spooler orientation "${names[i]}" "$([[ ${orientations[i]} == L ]] && echo landscape || echo portrait)" ||
+                { log "SetPrinter failed on ${names[i]}"; return 1; }
+            before[i]=$(jobs_on "${names[i]}")
+        done
+        start_program || return 1
+        click 248 332 # Print Results
+        for _ in $(seq 300); do
+            (($(jobs_on "${names[0]}") + $(jobs_on "${names[1]}") + $(jobs_on "${names[2]}") >
+              before[0] + before[1] + before[2])) && break
+            sleep 0.1
+        done
+        sleep 1
+        print_failed && log "Print Failed shown"
+        close_program
+        for i in 0 1 2; do
+            after[i]=$(jobs_on "${names[i]}")
+            ((after[i] > before[i])) && reached+=($((i + 1)))
+        done
+        log "${orientations[*]}, default $default: the report reached printer ${reached[*]:-none}, expected $expected"
+        [[ ${reached[*]:-} == "$expected" ]] || failed=1
+    done
+    spooler orientation "$queue" portrait
+    lpadmin -x "${names[1]}" && lpadmin -x "${names[2]}" && lpadmin -d "$queue"
+    return $failed
+}
+
+# The longest time the window takes to answer while Print Results sends the
+# report, first to the local queue, then to a socket printer at a closed port
+# of this machine (no other address is ever used), then to the same printer
+# stopped by CUPS: each gets its job.
+step_responsive() {
+    close_program
+    local net=$queue-net target before longest failed=0
+    lpstat -p "$queue" >/dev/null 2>&1 || add_queue || return 1
+    lpadmin -p "$net" -E -v socket://127.0.0.1:9 -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+        -o orientation-requested-default=3 || return 1
+    for target in "$queue" "$net" "$net stopped"; do
+        if [[ $target == *stopped ]]; then
+            target=${target% *}
+            cupsdisable "$target"
+        else
+            close_program
+            lpadmin -d "$target"
+            start_program || return 1
+        fi
+        before=$(jobs_on "$target")
+        spooler stall "$caption" 6 >"$work/stall" &
+        local watcher=$!
+        sleep 1
+        click 248 332 # Print Results
+        wait "$watcher" || { log "the window stopped answering"; return 1; }
+        longest=$(cat "$work/stall")
+        sleep 1
+        if print_failed; then
+            log "$target: Print Failed shown"
+            failed=1
+            xdotool key Return
+        fi
+        log "$(lpstat -p "$target" | head -n 1); to Windows programs: status $(spooler status "$target")"
+        log "$target: $(($(jobs_on "$target") - before)) job(s); the window answered within $longest ms"
+        echo "$target $longest" >>"$out/responsive.txt"
+        (($(jobs_on "$target") == before + 1)) || failed=1
+    done
+    close_program
+    lpadmin -x "$net"
+    lpadmin -d "$queue"
+    return $failed
+}
+
+# High Contrast Black as Windows sets it: white text on black, yellow links;
+# and, as in Windows' classic high contrast, no visual style (Wine's own
+# light style has no high-contrast parts).
+high_contrast_colours=(
+    "ButtonFace|0 0 0" "ButtonText|255 255 255" "Window|0 0 0" "WindowText|255 255 255"
+    "Hilight|128 0 128" "HilightText|255 255 255" "GrayText|0 255 0" "HotTrackingColor|255 255 0"
+    "ButtonHilight|255 255 255" "ButtonLight|255 255 255" "ButtonShadow|128 128 128"
+    "ButtonDkShadow|255 255 255" "InfoWindow|0 0 0" "InfoText|255 255 255" "Menu|0 0 0"
+    "MenuText|255 255 255" "WindowFrame|255 255 255" "Background|0 0 0"
+)
+
+step_high_contrast() {
+    close_program
+    local key='HKCU\Control Panel\Colors' style='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' entry
+    wine_run reg export "$key" 'C:\colours.reg' /y && wine_run reg export "$style" 'C:\style.reg' /y || return 1
+    for entry in "${high_contrast_colours[@]}"; do
+        wine_run reg add "$key" /v "${entry%%|*}" /t REG_SZ /d "${entry#*|}" /f || return 1
+    done
+    wine_run reg add "$style" /v ThemeActive /t REG_SZ /d 0 /f || return 1
+    start_program || return 1
+    window_shot "$out/high-contrast.png"
+    close_program
+    wine_run reg import 'C:\colours.reg' && wine_run reg import 'C:\style.reg'
+    # shellcheck source=../window/contrast.sh
+    . "$root/tests/window/contrast.sh"
+    local ratio background
+    ratio=$(contrast "$out/high-contrast.png" 1)
+    background=$(convert "$out/high-contrast.png" -format '%[pixel:p{268,382}]' info:)
+    log "window background $background, the web address at $ratio : 1"
+    [[ $background == "srgb(0,0,0)" || $background == black ]] && awk -v r="$ratio" 'BEGIN { exit !(r >= 4.5) }'
 }
 
 step_uninstall() {
