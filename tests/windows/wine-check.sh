@@ -46,7 +46,7 @@ steps=(
     "installed_files|the installation holds README.txt and the licences, and an icon of 16, 24, 32, 48 and 256 px"
     "refuse_running|while the program runs, the installer and the uninstaller refuse with a message and change nothing"
     "per_user|/CurrentUser installs for the user alone (the user's folder, Start menu and entry; nothing for all users, no elevation asked), upgrades in place and uninstalls"
-    "finish_page|the installer is DPI-aware and its last page runs Keldary (each page saved as a picture)"
+    "finish_page|the installer is DPI-aware, shows its own branding text, and its last page's Run Keldary starts the program"
     "checksums|the zip holds README.txt and the licences; SHA256SUMS beside the packages matches them"
 )
 # The Qt Test programs are those the build lists in test-programs.txt, each
@@ -504,8 +504,9 @@ step_refuse_running() {
     code=$(wine_exit "$tools_dir/uninstall.exe" /S '_?=C:\Tools\Keldary')
     log "the uninstaller, silent, while the program runs: exit code $code"
     [[ $code == 2 ]] || return 1
-    # Not silent: the installer says why and waits for Retry or Cancel.
-    wine "$setup" >>"$out/wine.log" 2>&1 &
+    # Not silent: the installer says why and waits for Retry or Cancel. Wine's
+    # trace of window texts shows what it says.
+    WINEDEBUG=+win wine "$setup" >"$out/refusal-trace.log" 2>&1 &
     local setup_pid=$!
     id=$(timeout 30 xdotool search --sync --name "^$setup_caption\$" | head -n 1)
     [[ -n $id ]] || { log "no message from the installer"; return 1; }
@@ -516,6 +517,8 @@ step_refuse_running() {
     code=$?
     log "the installer, after Cancel: exit code $code"
     [[ $code == 2 ]] || return 1
+    grep -a -q 'L"Keldary Metals Weight Calculator is open, from' "$out/refusal-trace.log" ||
+        { log "the message does not say that the calculator is open"; return 1; }
     [[ -f $exe && $(stat -c %Y "$exe") == "$before" ]] || { log "the program's file changed"; return 1; }
     one_installation "$uninstall_key" "$version" 'C:\Tools\Keldary' || return 1
     close_program || return 1
@@ -550,7 +553,7 @@ step_per_user() {
 
 step_finish_page() {
     grep -a -q '<dpiAware[^>]*>true</dpiAware>' "$setup" || { log "not DPI-aware"; return 1; }
-    wine "$setup" >>"$out/wine.log" 2>&1 &
+    WINEDEBUG=+win wine "$setup" >"$out/installer-trace.log" 2>&1 &
     local page
     # The licence, the folder, then the finish page, each taken with Return.
     for page in licence folder finish; do
@@ -562,6 +565,11 @@ step_finish_page() {
     done
     for _ in $(seq 300); do [[ -n $(window) ]] && break; sleep 0.1; done
     [[ -n $(window) ]] || { log "Keldary did not start from the finish page"; return 1; }
+    # The pages' texts, from Wine's trace: the branding and the finish page's box.
+    grep -a -q "L\"Keldary Metals Weight Calculator $version\"" "$out/installer-trace.log" ||
+        { log "no branding text of our own"; return 1; }
+    ! grep -a -q 'Nullsoft Install System' "$out/installer-trace.log" || { log "NSIS's branding text"; return 1; }
+    grep -a -q 'L"Run Keldary"' "$out/installer-trace.log" || { log "no Run Keldary on the finish page"; return 1; }
     sleep 2
     xdotool key --window "$(window)" alt+e
     wineserver -w
