@@ -147,7 +147,7 @@ step_unit_tests() {
             log "$(grep '^Totals' "$out/$name.txt") ($name)"
         else
             failed=1
-            log "$name failed:"
+            log "$name failed (exit code $?):"
             grep -E '^(FAIL|   |Totals)' "$out/$name.txt" >>"$out/log.txt" 2>/dev/null
         fi
         grep '^SKIP' "$out/$name.txt" | sed 's/^/     /' >>"$out/log.txt"
