@@ -3,6 +3,7 @@
 
 #include "startup/fontsetup.h"
 #include "window/form1.h"
+#include "window/windowfonts.h"
 
 #include <QApplication>
 
@@ -10,9 +11,7 @@ int main(int argc, char *argv[])
 {
     keldary::EarlyFontSetup fontSetup;
 
-    // The window's fonts and colours are its own; reading the desktop's theme
-    // (under GNOME, a whole GTK start-up) would only slow the first window.
-    QApplication::setDesktopSettingsAware(false);
+    QApplication::setDesktopSettingsAware(keldary::takesDesktopSettings());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("keldary"));
     QApplication::setDesktopFileName(QStringLiteral(KELDARY_APP_ID));

@@ -2,11 +2,14 @@
 # SPDX-FileCopyrightText: 2026 The Keldary developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the two Windows downloads into build/windows/packages:
-#   keldary-<version>-windows-x64.zip   the program, the DLLs and plugins it loads
+#   keldary-<version>-windows-x64.zip   the program, the DLLs and plugins it loads,
+#                                       README.txt and the licences
 #   keldary-<version>-setup-x64.exe     the installer (packaging/windows/keldary.nsi)
+#   SHA256SUMS                          their checksums (they are not signed)
 # Installs what is missing first; Qt for Windows comes from
-# tools/build-qt-windows.sh. With --tests, the Qt
-# Test executables that run under Wine are built as well.
+# tools/build-qt-windows.sh. With --tests, every Qt Test program of the build
+# is made as well (the target test_programs; their list is
+# build/windows/test-programs.txt).
 # Ends with a line "Windows packages: ..." that names what it made, or where
 # it failed.
 set -euo pipefail
@@ -21,9 +24,7 @@ build=$root/build/windows
 cmake --preset windows >/dev/null
 targets=(keldary)
 if [[ ${1:-} == --tests ]]; then
-    targets+=(tst_unitconversion tst_numerictext tst_weightformat tst_weightcalculation tst_tables
-              tst_resultline tst_report tst_weblink tst_form1 tst_calculate tst_resultlist
-              tst_accessibility tst_layoutscale tst_monkey)
+    targets+=(test_programs)
 fi
 cmake --build --preset windows --target "${targets[@]}"
 
@@ -60,12 +61,41 @@ for style in "$KELDARY_QT_WINDOWS"/plugins/styles/*.dll; do
     deploy "$style" styles
 done
 
+# The licences of all that is shipped: the program's, Qt's (Debian's
+# statement of its source package's licences), and those of the compiler's
+# run-time DLLs, from the Debian packages that hold them.
+debian_package() { dpkg -S "$1" | head -n 1 | cut -d: -f1; }
+source_version() { dpkg-query -W -f='${source:Version}' "$1"; }
+copyright() { echo "/usr/share/doc/$1/copyright"; }
+qt_package=$(debian_package "$(readlink -f "$(dpkg -L qt6-base-dev | grep -m 1 '/libQt6Core\.so$')")")
+gcc_package=$(debian_package "$gcc_runtime/libstdc++-6.dll")
+mingw_package=$(debian_package /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll)
+licenses=$stage/licenses
+mkdir -p "$licenses"
+cp "$root/LICENSES/GPL-3.0-or-later.txt" "$licenses/GPL-3.0-or-later.txt"
+cp /usr/share/common-licenses/LGPL-3 "$licenses/LGPL-3.0.txt"
+cp "$(copyright "$qt_package")" "$licenses/qt6-base-copyright.txt"
+cp "$(copyright "$gcc_package")" "$licenses/gcc-mingw-w64-copyright.txt"
+sed -n '/^GCC RUNTIME LIBRARY EXCEPTION$/,/requirements of the license of GCC\.$/p' \
+    "$(copyright "$gcc_package")" >"$licenses/GCC-exception-3.1.txt"
+cp "$(copyright "$mingw_package")" "$licenses/mingw-w64-copyright.txt"
+for file in "$licenses"/*; do
+    [[ -s $file ]] || { echo "windows-package: $file is empty" >&2; exit 1; }
+done
+. /etc/os-release
+qt_source=$(source_version "$qt_package")
+sed -e '1,/^# the @\.\.\.@ values/d' -e "s/@VERSION@/$version/g" -e "s/@QT_VERSION@/${qt_source%%+*}/g" \
+    -e "s/@QT_SOURCE@/$qt_source/g" -e "s/@DEBIAN@/$VERSION_ID/g" \
+    -e "s/@GCC_SOURCE@/$(source_version "$gcc_package")/g" -e "s/@MINGW_SOURCE@/$(source_version "$mingw_package")/g" \
+    -e 's/$/\r/' "$root/packaging/windows/README.txt.in" >"$stage/README.txt"
+! grep -n '@[A-Z_]*@' "$stage/README.txt" || exit 1
+
 (cd "$out" && cmake -E tar cf "$name.zip" --format=zip "$name")
 
 # The installer takes exactly the staged files, and its uninstaller removes
-# exactly those.
-files=$out/files.nsh
-{
+# exactly those: files.nsh beside the installer.
+write_files() { # stage
+    local stage=$1
     echo '!ifdef FILES_INSTALL'
     (cd "$stage" && find . -type d -printf '%P\n' | sort) | while read -r dir; do
         echo "SetOutPath \"\$INSTDIR${dir:+\\${dir//\//\\}}\""
@@ -82,13 +112,33 @@ files=$out/files.nsh
         echo "RMDir \"\$INSTDIR\\${dir//\//\\}\""
     done
     echo '!endif'
-} >"$files"
+}
+make_installer() { # version stage installer
+    local files
+    files=$(dirname "$3")/files.nsh
+    write_files "$2" >"$files"
+    makensis -V2 -DVERSION="$1" -DSTAGE="$2" -DFILES="$files" \
+        -DLICENSE="$root/LICENSES/GPL-3.0-or-later.txt" -DICON="$build/src/keldary.ico" \
+        -DOUTFILE="$3" "$root/packaging/windows/keldary.nsi"
+}
 setup=$out/keldary-$version-setup-x64.exe
-makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" \
-    -DLICENSE="$root/LICENSES/GPL-3.0-or-later.txt" -DICON="$build/src/keldary.ico" \
-    -DOUTFILE="$setup" "$root/packaging/windows/keldary.nsi"
+make_installer "$version" "$stage" "$setup"
+(cd "$out" && sha256sum "$name.zip" "$(basename "$setup")" >SHA256SUMS)
+
+# For the upgrade check under Wine: an older version with a DLL the current
+# one no longer has, which the upgrade must remove.
+if [[ ${1:-} == --tests ]]; then
+    older=$build/upgrade-check
+    rm -rf "$older"
+    mkdir -p "$older"
+    cp -r "$stage" "$older/stage"
+    echo "an older version's library" >"$older/stage/Qt6Retired.dll"
+    make_installer 0.9.0 "$older/stage" "$older/keldary-0.9.0-setup-x64.exe"
+fi
 
 qt=${KELDARY_QT_WINDOWS##*/qt6-base-}
 megabytes() { awk -v b="$(stat -c %s "$1")" 'BEGIN { printf "%.1f MB", b / 1e6 }'; }
+tests=0
+[[ ${1:-} != --tests ]] || tests=$(wc -l <"$build/test-programs.txt")
 echo "Windows packages: $name.zip ($(megabytes "$out/$name.zip")), $(basename "$setup")" \
-    "($(megabytes "$setup")), Qt ${qt%-mingw64}, $((${#targets[@]} - 1)) test programs; in $out"
+    "($(megabytes "$setup")), Qt ${qt%-mingw64}, $tests test programs; in $out"

@@ -15,6 +15,12 @@ QString choosePrinter(const std::vector<InstalledPrinter> &printers, const QStri
     };
     if (printers.empty())
         return {};
+    // The default printer first: a system lists its built-in virtual printers
+    // (fax, PDF and document writers, all portrait) beside the user's own, so
+    // the first portrait one in its order is seldom the one the user prints on.
+    if (const auto found = std::ranges::find_if(printers, &InstalledPrinter::isDefault);
+        found != printers.end() && found->portrait)
+        return found->name;
     if (QString name = pick(&InstalledPrinter::portrait); !name.isEmpty())
         return name;
     if (!lastChoice.isEmpty()) {

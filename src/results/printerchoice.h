@@ -16,9 +16,10 @@ struct InstalledPrinter {
     bool isDefault = false; // the system's default printer
 };
 
-// The printer a report goes to: the first portrait printer in the system's
-// order; without one, the last choice while it is still installed, else the
-// default printer, else the first listed. Empty when none is installed.
+// The printer a report goes to: the default printer when it is portrait, else
+// the first portrait printer in the system's order; without one, the last
+// choice while it is still installed, else the default printer, else the
+// first listed. Empty when none is installed.
 QString choosePrinter(const std::vector<InstalledPrinter> &printers, const QString &lastChoice);
 
 } // namespace keldary

@@ -7,18 +7,32 @@ namespace keldary {
 
 namespace {
 
-// The layout was drawn for a narrow screen font and the list for Arial.
-// Windows has both, MS Sans Serif as the TrueType Microsoft Sans Serif, whose
-// widths are Arial's; Linux has their metric twin, Liberation Sans.
+// The layout was drawn for the narrow screen font MS Sans Serif and the list
+// for Arial. On Windows, MS Sans Serif is a bitmap font of a few fixed sizes
+// (no narrower setting, blocky when the desktop is scaled, coarse on paper):
+// the window and the report ask for its TrueType successor of the same design,
+// Microsoft Sans Serif, whose widths are Arial's. Linux has their metric twin,
+// Liberation Sans.
 #ifdef Q_OS_WIN
-const QString WindowFamily = QStringLiteral("MS Sans Serif");
+const QString WindowFamily = QStringLiteral("Microsoft Sans Serif");
 const QString ListFamily = QStringLiteral("Arial");
+// The system colours are the desktop's: a High Contrast scheme reaches the
+// window only through them.
+constexpr bool DesktopSettings = true;
 #else
 const QString WindowFamily = QStringLiteral("Liberation Sans");
 const QString ListFamily = QStringLiteral("Liberation Sans");
+// Reading the desktop's theme (under GNOME, a whole GTK start-up) would only
+// slow the first window; a theme named in QT_QPA_PLATFORMTHEME still applies.
+constexpr bool DesktopSettings = false;
 #endif
 
 } // namespace
+
+bool takesDesktopSettings()
+{
+    return DesktopSettings;
+}
 
 // The window's text font, and the list's smaller one. Arial's widths run about
 // 5 % wider than the narrow screen font, so the window sets them 5 % narrower

@@ -5,7 +5,8 @@
 
 #include <QFont>
 
-// The window's fonts, the one place where they differ by platform.
+// The window's fonts and the desktop settings it reads, the one place where
+// they differ by platform.
 namespace keldary {
 
 // The window's text font.
@@ -14,5 +15,8 @@ QFont windowFont();
 QFont listFont();
 // The drop-down lists' font.
 QFont dropDownFont();
+// Whether the program reads the desktop's settings (colours, fonts) at start,
+// QApplication::setDesktopSettingsAware.
+bool takesDesktopSettings();
 
 } // namespace keldary

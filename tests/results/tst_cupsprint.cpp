@@ -516,7 +516,7 @@ void TestCupsPrint::choosesPrinter_data()
 
     QTest::newRow("landscape default first, portrait second: the portrait one")
         << int(Landscape) << int(Portrait) << 'a' << 'b';
-    QTest::newRow("both portrait: the first") << int(Portrait) << int(Portrait) << 'b' << 'a';
+    QTest::newRow("both portrait: the default, listed second") << int(Portrait) << int(Portrait) << 'b' << 'b';
     QTest::newRow("no orientation default counts as portrait")
         << int(Landscape) << int(Unset) << 'a' << 'b';
     QTest::newRow("reverse landscape is landscape, reverse portrait is portrait")

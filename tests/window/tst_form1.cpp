@@ -8,6 +8,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QProxyStyle>
@@ -182,10 +184,10 @@ void TestForm1::geometry()
     QCOMPARE(f.form->size(), QSize(460, 456));
 }
 
-// The families the window asks for: the layout's own fonts on Windows, their
-// metric twin elsewhere.
+// The families the window asks for: on Windows the TrueType successor of the
+// layout's bitmap screen font, and Arial; their metric twin elsewhere.
 #ifdef Q_OS_WIN
-static const QString WindowFamily("MS Sans Serif"), ListFamily("Arial");
+static const QString WindowFamily("Microsoft Sans Serif"), ListFamily("Arial");
 #else
 static const QString WindowFamily("Liberation Sans"), ListFamily("Liberation Sans");
 #endif
@@ -195,6 +197,11 @@ void TestForm1::fontsAndHiddenLabels()
     FormFixture f;
     f.show();
     QCOMPARE(f.form->windowTitle(), QString("Keldary - Metals Weight Calculator"));
+    // The family the window's text (and the report) is drawn in, not only the
+    // one asked for: installed, and scalable to any size and width.
+    const QFontInfo drawn(f.form->font());
+    QCOMPARE(drawn.family(), WindowFamily);
+    QVERIFY(QFontDatabase::isSmoothlyScalable(drawn.family(), drawn.styleName()));
     QVERIFY(!f.form->windowIcon().isNull());
     QCOMPARE(f.results()->font().family(), ListFamily);
     QCOMPARE(f.results()->font().pointSizeF(), 6.0);

@@ -21,6 +21,8 @@ server() { # WIDTHxHEIGHT: a new X server; the pointer rests at its centre
 }
 title="Keldary - Metals Weight Calculator"
 failed=0
+# shellcheck source=contrast.sh
+. "$(dirname "${BASH_SOURCE[0]}")/contrast.sh"
 
 shot() { # name, then environment settings
     local name=$1
@@ -36,21 +38,6 @@ shot() { # name, then environment settings
         exit 1
     fi
     kill "$app"; wait "$app" 2>/dev/null || true
-}
-
-# The strongest contrast between the window's background (a pixel left of the
-# address) and any pixel of the address's text, by the guidelines' formula.
-contrast() { # picture scale
-    local s=$2
-    convert "$1" -crop "$((144 * s))x$((13 * s))+$((272 * s))+$((376 * s))" +repage txt:- \
-        | awk -v bg="$(convert "$1" -format '%[pixel:p{'$((268 * s))','$((382 * s))'}]' info:)" '
-        function lin(c) { c /= 255; return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
-        function lum(r, g, b) { return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b) }
-        BEGIN { gsub(/[^0-9,]/, "", bg); split(bg, c, ","); lb = lum(c[1], c[2], c[3]); best = 1 }
-        /^[0-9]/ { s = $0; sub(/^[^(]*\(/, "", s); split(s, p, /[,)]/)
-                   l = lum(p[1], p[2], p[3]); r = (l > lb ? (l + .05) / (lb + .05) : (lb + .05) / (l + .05))
-                   if (r > best) best = r }
-        END { printf "%.2f\n", best }'
 }
 
 # name | theme settings | scale
