@@ -52,12 +52,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The tests' X server (tests/harness/xvfb.sh). It is not reset between runs,
-# as a desktop session is not: the GTK 3 theme caches its GL visual probe on
-# the root window (GDK_VISUALS), and only the first GTK client on a display
-# pays for the probe.
+# The tests' X server (tests/harness/xvfb.sh). -noreset keeps what clients
+# leave on the root window between runs, as a desktop session does: the GTK 3
+# theme caches its GL visual probe there (GDK_VISUALS), and only the first GTK
+# client on a display pays for the probe.
 . "$root/tests/harness/xvfb.sh"
-start_xvfb 1280x1024 2>"$scratch/xvfb.log" || { cat "$scratch/xvfb.log" >&2; exit 1; }
+start_xvfb 1280x1024 -noreset 2>"$scratch/xvfb.log" || { cat "$scratch/xvfb.log" >&2; exit 1; }
 
 # A clean, identical environment for both programs; only the desktop differs.
 mkdir -m 700 "$scratch/runtime"

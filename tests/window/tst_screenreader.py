@@ -111,8 +111,9 @@ class Session:
     def _start_all(self, program, folder):
         self.env = dict(os.environ, XDG_RUNTIME_DIR=folder, HOME=folder, LC_ALL="C.UTF-8")
         self.env.pop("QT_QPA_PLATFORM", None)
-        # The tests' X server, kept when its first client (the bus launcher) leaves.
-        self.env["DISPLAY"] = ":" + self._read_from(["bash", XVFB, "1024x768"])
+        # -noreset: without it the server resets when its first client (the
+        # bus launcher) leaves, and a program connecting just then fails.
+        self.env["DISPLAY"] = ":" + self._read_from(["bash", XVFB, "1024x768", "-noreset"])
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self._read_from(
             ["dbus-daemon", "--session", "--nofork", "--address=unix:path=%s/bus" % folder, "--print-address=1"])
         self._start([LAUNCHER, "--launch-immediately", "--a11y=1"])
