@@ -93,7 +93,7 @@ add_queue() {
 }
 
 step_prefix() {
-    export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
     wine_run wineboot -i || return 1
     local font
     for font in "Microsoft Sans Serif" "Arial"; do
