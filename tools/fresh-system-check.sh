@@ -29,6 +29,10 @@
 # ../shared beside this checkout is copied beside the sources in the root, as
 # CI has it, unless FRESH_SHARED=no.
 # Builds in the roots use $CMAKE_BUILD_PARALLEL_LEVEL jobs (default 2).
+# FRESH_WINDOWS=1 also runs the README's Windows command `bash tools/test.sh
+# --windows` in the clone, after its test command: it builds Qt for Windows
+# into the root's own cache (unless ../shared has a matching copy), so the
+# tarball's test command that follows runs every stage, the Windows ones too.
 set -uo pipefail
 
 usage() { echo "usage: $0 RELEASE [FILE.deb]" >&2; exit 2; }
@@ -275,6 +279,10 @@ if [[ -z $deb ]]; then
         fi
         step "$release: git clone $(git -C "$repo" rev-parse --short "$commit") (no git in the root)" clone &&
         step "$release: env -i bash tools/test.sh (clone)" in_root "$build" bash -c 'cd /root/keldary && bash tools/test.sh'
+        if [[ ${FRESH_WINDOWS:-0} == 1 ]]; then
+            step "$release: env -i bash tools/test.sh --windows (clone)" \
+                in_root "$build" bash -c 'cd /root/keldary && bash tools/test.sh --windows'
+        fi
         step "$release: git archive, unpacked (no .git)" tarball &&
         step "$release: env -i bash tools/test.sh (tarball)" \
             in_root "$build" bash -c 'cd /root/keldary-tarball && bash tools/test.sh'
