@@ -19,6 +19,17 @@ const QString ListFamily = QStringLiteral("Arial");
 // The system colours are the desktop's: a High Contrast scheme reaches the
 // window only through them.
 constexpr bool DesktopSettings = true;
+// The narrower setting below needs Windows' classic font system, GDI: since
+// Qt 6.8 text goes through DirectWrite, which ignores a font's stretch, and
+// "Size - Outer Diameter:" would run onto a third line under its field. So
+// the program (and every test linked with the window) asks the Windows
+// platform for GDI before the application starts, unless a platform was
+// named; -platform on the command line still comes first.
+[[maybe_unused]] const bool ClassicFonts = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:nodirectwrite");
+    return true;
+}();
 #else
 const QString WindowFamily = QStringLiteral("Liberation Sans");
 const QString ListFamily = QStringLiteral("Liberation Sans");

@@ -107,11 +107,14 @@ void TestLayoutScale::captionsFit()
         for (QLabel *label : f.form->findChildren<QLabel *>()) {
             if (label->isHidden() || label->objectName().isEmpty())
                 continue;
+            const QFontMetrics metrics(label->font());
             const bool fits = label->wordWrap()
                 ? label->heightForWidth(label->width()) <= label->height()
-                : QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width()
-                    && QFontMetrics(label->font()).height() <= label->height() + 2;
-            QVERIFY2(fits, qPrintable(QString("%1 \"%2\" in shape %3").arg(label->objectName(), label->text()).arg(shape)));
+                : metrics.horizontalAdvance(label->text()) <= label->width()
+                    && metrics.height() <= label->height() + 2;
+            QVERIFY2(fits, qPrintable(QString("%1 \"%2\" in shape %3: %4 x %5 in %6 x %7").arg(
+                label->objectName(), label->text()).arg(shape).arg(metrics.horizontalAdvance(label->text()))
+                .arg(metrics.height()).arg(label->width()).arg(label->height())));
         }
         for (QPushButton *button : f.form->findChildren<QPushButton *>()) {
             const int textWidth = QFontMetrics(button->font()).horizontalAdvance(QString(button->text()).remove('&'));
