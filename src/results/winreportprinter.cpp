@@ -6,9 +6,11 @@
 
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStringList>
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -17,28 +19,17 @@ namespace keldary {
 
 namespace {
 
-// The spooler's default orientation of a printer, from the DEVMODE of its
-// PRINTER_INFO_2 (what SetPrinter and the printer's properties set), else the
-// driver's own defaults. Qt starts a QPrinter in portrait whatever the
-// spooler holds, and making one opens a device context on the driver, which
-// for a network printer may wait on the network; this asks the spooler only.
-// A printer whose orientation cannot be read counts as portrait, as an
+// The driver's own default orientation, for a printer whose spooler entry
+// holds no DEVMODE. One that cannot be read counts as portrait, as an
 // unrotated page is.
-bool isPortrait(const QString &name)
+bool driverDefaultIsPortrait(const wchar_t *name)
 {
-    std::wstring wide = name.toStdWString();
+    std::wstring wide(name);
     HANDLE printer = nullptr;
     if (!OpenPrinterW(wide.data(), &printer, nullptr))
         return true;
     short orientation = DMORIENT_PORTRAIT;
-    DWORD needed = 0;
-    GetPrinterW(printer, 2, nullptr, 0, &needed);
-    std::vector<BYTE> info(needed);
-    const auto *details = reinterpret_cast<const PRINTER_INFO_2W *>(info.data());
-    if (needed > 0 && GetPrinterW(printer, 2, info.data(), needed, &needed) && details->pDevMode) {
-        if (details->pDevMode->dmFields & DM_ORIENTATION)
-            orientation = details->pDevMode->dmOrientation;
-    } else if (const LONG size = DocumentPropertiesW(nullptr, printer, wide.data(), nullptr, nullptr, 0); size > 0) {
+    if (const LONG size = DocumentPropertiesW(nullptr, printer, wide.data(), nullptr, nullptr, 0); size > 0) {
         std::vector<BYTE> buffer(size);
         auto *devMode = reinterpret_cast<DEVMODEW *>(buffer.data());
         if (DocumentPropertiesW(nullptr, printer, wide.data(), devMode, nullptr, DM_OUT_BUFFER) == IDOK
@@ -47,6 +38,34 @@ bool isPortrait(const QString &name)
     }
     ClosePrinter(printer);
     return orientation != DMORIENT_LANDSCAPE;
+}
+
+// The printers whose default orientation in the spooler is landscape, from
+// the DEVMODE of their PRINTER_INFO_2 (what SetPrinter and the printer's
+// properties set), all in one call. Qt starts a QPrinter in portrait whatever
+// the spooler holds, and making one opens a device context on the driver,
+// which for a network printer may wait on the network; this asks the spooler
+// only, before anything opens a printer: under Wine 10, opening one puts the
+// drivers' defaults back into the spooler's entries.
+QStringList landscapePrinters()
+{
+    const DWORD which = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+    DWORD needed = 0;
+    DWORD count = 0;
+    EnumPrintersW(which, nullptr, 2, nullptr, 0, &needed, &count);
+    std::vector<BYTE> buffer(needed);
+    QStringList landscape;
+    if (needed == 0 || !EnumPrintersW(which, nullptr, 2, buffer.data(), needed, &needed, &count))
+        return landscape;
+    const auto *printers = reinterpret_cast<const PRINTER_INFO_2W *>(buffer.data());
+    for (DWORD i = 0; i < count; ++i) {
+        const DEVMODEW *mode = printers[i].pDevMode;
+        const bool portrait = mode ? !(mode->dmFields & DM_ORIENTATION) || mode->dmOrientation != DMORIENT_LANDSCAPE
+                                   : driverDefaultIsPortrait(printers[i].pPrinterName);
+        if (!portrait)
+            landscape.append(QString::fromWCharArray(printers[i].pPrinterName));
+    }
+    return landscape;
 }
 
 // Prints through the Windows spooler on the printer choosePrinter picks,
@@ -63,13 +82,15 @@ public:
 
     PrintStatus print(const std::vector<ReportLine> &lines) override
     {
+        // Before Qt opens the printers (see landscapePrinters).
+        const QStringList landscape = landscapePrinters();
         const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
         if (printers.isEmpty())
             return PrintStatus::NoPrinter;
 
         std::vector<InstalledPrinter> installed;
         for (const QPrinterInfo &info : printers)
-            installed.push_back({info.printerName(), isPortrait(info.printerName()), info.isDefault()});
+            installed.push_back({info.printerName(), !landscape.contains(info.printerName()), info.isDefault()});
         m_currentPrinter = choosePrinter(installed, m_currentPrinter);
 
         const QPrinterInfo chosen = QPrinterInfo::printerInfo(m_currentPrinter);
